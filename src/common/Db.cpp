@@ -1,0 +1,125 @@
+#include "common/Db.h"
+#include <QRegularExpression>
+#include <QSqlError>
+
+namespace Db {
+
+QSqlDatabase connection()
+{
+    return QSqlDatabase::database(QLatin1String(kConnectionName), false);
+}
+
+QVariant bindable(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QString && value.toString().isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    return value;
+}
+
+void bindAll(QSqlQuery& query, const QVariantList& params)
+{
+    for (int i = 0; i < params.size(); ++i)
+        query.bindValue(i, bindable(params.at(i)));
+}
+
+int nativeErrorFor(const QString& sqlState, const QString& message)
+{
+    struct StateRow { const char* state; int native; };
+    static const StateRow byState[] = {
+        {"23505", 1},     {"55P03", 54},    {"42P01", 942},   {"28P01", 1017},
+        {"28000", 1017},  {"23502", 1400},  {"53300", 18},    {"40P01", 60},
+        {"22P02", 1722},  {"22001", 12899}, {"22003", 1438},  {"42501", 1031},
+        {"57014", 1013},  {"08000", 3113},  {"08003", 3113},  {"08006", 3113},
+        {"57P01", 3113},  {"57P02", 3113},  {"57P03", 3113},  {"08001", 12541},
+        {"08004", 12541}, {"22008", 1847},  {"22007", 1861},  {"42883", 904},
+        {"42703", 904},   {"42601", 900},
+    };
+    if (sqlState.size() == 5 && sqlState.startsWith(QLatin1String("UE"))) {
+        bool ok = false;
+        const int n = sqlState.mid(2).toInt(&ok);
+        if (ok)
+            return 20000 + n;
+    }
+    if (sqlState == QLatin1String("23503"))
+        return message.contains(QLatin1String("update or delete on table")) ? 2292 : 2291;
+    for (const auto& row : byState)
+        if (sqlState == QLatin1String(row.state))
+            return row.native;
+
+    // Connection-level failures come from libpq without a SQLSTATE.
+    struct TextRow { const char* fragment; int native; };
+    static const TextRow byText[] = {
+        {"too many clients", 18},
+        {"remaining connection slots are reserved", 18},
+        {"password authentication failed", 1017},
+        {"no password supplied", 1017},
+        {"role \"", 1017},
+        {"definition of service", 12154},
+        {"could not translate host name", 12154},
+        {"database \"", 12514},
+        {"server closed the connection", 3113},
+        {"no connection to the server", 3113},
+        {"terminating connection", 3113},
+        {"connection to server", 12541},
+        {"Connection refused", 12541},
+        {"could not connect", 12541},
+    };
+    for (const auto& row : byText)
+        if (message.contains(QLatin1String(row.fragment)))
+            return row.native;
+    return 0;
+}
+
+ServerErrorEntry entryFrom(const QSqlError& error)
+{
+    ServerErrorEntry entry;
+    entry.kindName = error.nativeErrorCode();
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    // libpq prefixes severity words that only add noise to the user's text.
+    static const QRegularExpression severity(QStringLiteral("^(FATAL|ERROR):\\s+"));
+    text.remove(severity);
+    entry.nativeError = nativeErrorFor(entry.kindName, text);
+    entry.message = entry.nativeError
+        ? QStringLiteral("ORA-%1: %2").arg(entry.nativeError, 5, 10, QLatin1Char('0')).arg(text)
+        : text;
+    return entry;
+}
+
+void raise(const QSqlError& error)
+{
+    const ServerErrorEntry entry = entryFrom(error);
+    if (entry.nativeError == 0 && entry.kindName.isEmpty())
+        throw DatabaseError(entry.message);
+    throw ServerError({entry});
+}
+
+void exec(QSqlQuery& query)
+{
+    if (!query.exec())
+        raise(query.lastError());
+}
+
+void exec(QSqlQuery& query, const QString& sql, const QVariantList& params)
+{
+    if (!query.prepare(sql))
+        raise(query.lastError());
+    bindAll(query, params);
+    exec(query);
+}
+
+QSqlQuery run(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query(connection());
+    exec(query, sql, params);
+    return query;
+}
+
+QVariant scalar(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query = run(sql, params);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+}  // namespace Db

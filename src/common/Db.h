@@ -1,0 +1,33 @@
+#pragma once
+#include "common/AppErrors.h"
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+// The thin layer between the application and QPSQL: binding with the
+// empty-text-is-NULL rule, execution that raises typed errors, and the one
+// table that maps PostgreSQL failures onto the native numbers users know.
+namespace Db {
+
+inline constexpr const char* kConnectionName = "dbsDB";
+
+QSqlDatabase connection();
+
+// Empty text travels as NULL, as the rest of the system expects.
+QVariant bindable(const QVariant& value);
+void bindAll(QSqlQuery& query, const QVariantList& params);
+
+// Native number for a PostgreSQL SQLSTATE and message; 0 when none applies.
+int nativeErrorFor(const QString& sqlState, const QString& message);
+ServerErrorEntry entryFrom(const QSqlError& error);
+[[noreturn]] void raise(const QSqlError& error);
+
+// Prepares (when sql is given) and executes; raises ServerError on failure.
+void exec(QSqlQuery& query);
+void exec(QSqlQuery& query, const QString& sql, const QVariantList& params = {});
+// Runs a statement on the shared connection and returns the positioned query.
+QSqlQuery run(const QString& sql, const QVariantList& params = {});
+// First column of the first row, or an invalid QVariant when there is no row.
+QVariant scalar(const QString& sql, const QVariantList& params = {});
+
+}  // namespace Db

@@ -1,0 +1,75 @@
+#include "common/FieldMode.h"
+#include "common/NumEdit.h"
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+
+namespace {
+
+void paintBase(QWidget* w, QPalette::ColorRole role)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, w->style()->standardPalette().color(role));
+    w->setPalette(p);
+}
+
+void setColoured(QWidget* w, int mode, QPalette::ColorRole lockedRole = QPalette::Button)
+{
+    w->setEnabled(mode == fmEditable);
+    paintBase(w, mode == fmEditable ? QPalette::Base : lockedRole);
+}
+
+}  // namespace
+
+void SetFieldMode(QWidget* control, int mode, bool keepValue)
+{
+    if (!control)
+        return;
+    if (auto* num = qobject_cast<NumEdit*>(control)) {
+        setColoured(num, mode);
+        if (!keepValue)
+            num->setValue(0);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        // A read-only edit stays locked even when asked to become editable.
+        setColoured(edit, mode == fmEditable && edit->isReadOnly() ? fmLocked : mode);
+        if (!keepValue)
+            edit->clear();
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+        setColoured(memo, mode);
+        if (!keepValue)
+            memo->clear();
+    } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
+        setColoured(rich, mode);
+        if (!keepValue)
+            rich->clear();
+    } else if (auto* date = qobject_cast<QDateEdit*>(control)) {
+        setColoured(date, mode, mode == fmLocked ? QPalette::Dark : QPalette::Button);
+        if (!keepValue) {
+            date->setDate(QDate::currentDate());
+            if (date->property("tag").toInt() == 1)
+                setColoured(date, fmLocked, QPalette::Dark);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        setColoured(combo, mode);
+        if (!keepValue)
+            combo->setCurrentIndex(-1);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setEnabled(mode == fmEditable);
+        if (!keepValue && button->isCheckable() &&
+            (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)))
+            button->setChecked(false);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setEnabled(mode == fmEditable);
+        if (!keepValue) {
+            label->clear();
+        }
+    } else {
+        control->setEnabled(mode == fmEditable);
+    }
+}

@@ -1,0 +1,38 @@
+#include "shell/Application.h"
+#include "common/Transaction.h"
+#include "shell/ErrorDlg.h"
+
+namespace {
+Application::ErrorHandler g_handler;
+}  // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        handleError(std::current_exception());
+    }
+    return false;
+}
+
+void Application::setErrorHandler(ErrorHandler handler)
+{
+    g_handler = std::move(handler);
+}
+
+void Application::handleError(std::exception_ptr error)
+{
+    try {
+        if (g_handler)
+            g_handler(error);
+        else
+            TFrmError::showError(nullptr, &SharedTransaction::instance(), error);
+    } catch (...) {
+        // The handler itself failed; nothing is left that could report it.
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <QApplication>
+#include <exception>
+#include <functional>
+
+// Routes every exception that would otherwise cross the event loop to the
+// installed handler (by default the error dialog with no owner screen).
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    using ErrorHandler = std::function<void(std::exception_ptr)>;
+
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    static void setErrorHandler(ErrorHandler handler);
+    static void handleError(std::exception_ptr error);
+};
