@@ -13,7 +13,7 @@ case "$action" in
     super() { PGPASSWORD="$(cat "$DIR/superuser.pw")" "$PG_BIN/psql" -X -q -h "$DIR/run" -p "$PORT" -U postgres -d postgres -v ON_ERROR_STOP=1 "$@"; }
     # Databases left by an interrupted run, and the old template, go first.
     for db in $(super -tAc "SELECT datname FROM pg_database WHERE datname LIKE 'tvt\_%' OR datname = '$TEMPLATE'"); do
-      super -c "DROP DATABASE IF EXISTS \"$db\" WITH (FORCE)"
+      super -c "ALTER DATABASE \"$db\" WITH IS_TEMPLATE false" -c "DROP DATABASE IF EXISTS \"$db\" WITH (FORCE)"
     done
     "$ROOT/scripts/db-setup.sh" "$DIR" "$PORT" "$TEMPLATE" --demo
     super -c "ALTER DATABASE \"$TEMPLATE\" WITH IS_TEMPLATE true"

@@ -80,6 +80,16 @@ ServerErrorEntry entryFrom(const QSqlError& error)
     // libpq prefixes severity words that only add noise to the user's text.
     static const QRegularExpression severity(QStringLiteral("^(FATAL|ERROR):\\s+"));
     text.remove(severity);
+    // Keep the message and its detail; the PL/pgSQL call stack, the echoed
+    // statement and the SQLSTATE the driver appends are noise to the user.
+    static const QRegularExpression sqlStateSuffix(QStringLiteral("\\s*\\([0-9A-Z]{5}\\)\\s*$"));
+    text.remove(sqlStateSuffix);
+    for (const char* tail : {"\nCONTEXT:", "\nLINE ", "\nQUERY:"}) {
+        const qsizetype at = text.indexOf(QLatin1String(tail));
+        if (at >= 0)
+            text.truncate(at);
+    }
+    text = text.trimmed();
     entry.nativeError = nativeErrorFor(entry.kindName, text);
     entry.message = entry.nativeError
         ? QStringLiteral("ORA-%1: %2").arg(entry.nativeError, 5, 10, QLatin1Char('0')).arg(text)
@@ -103,6 +113,13 @@ void exec(QSqlQuery& query)
 
 void exec(QSqlQuery& query, const QString& sql, const QVariantList& params)
 {
+    // The server prepares only plain DML; a statement without parameters
+    // (DDL, SET, a procedure block) runs directly.
+    if (params.isEmpty()) {
+        if (!query.exec(sql))
+            raise(query.lastError());
+        return;
+    }
     if (!query.prepare(sql))
         raise(query.lastError());
     bindAll(query, params);
