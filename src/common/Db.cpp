@@ -18,8 +18,16 @@ QVariant bindable(const QVariant& value)
 
 void bindAll(QSqlQuery& query, const QVariantList& params)
 {
-    for (int i = 0; i < params.size(); ++i)
-        query.bindValue(i, bindable(params.at(i)));
+    // Statements name their values :P0, :P1, … (a name may appear several
+    // times); others use positional markers.
+    static const QRegularExpression named(QStringLiteral(":P\\d+\\b"));
+    const bool byName = named.match(query.lastQuery()).hasMatch();
+    for (int i = 0; i < params.size(); ++i) {
+        if (byName)
+            query.bindValue(QStringLiteral(":P%1").arg(i), bindable(params.at(i)));
+        else
+            query.bindValue(i, bindable(params.at(i)));
+    }
 }
 
 int nativeErrorFor(const QString& sqlState, const QString& message)

@@ -38,6 +38,8 @@ int RunClient(int argc, char** argv)
         Application::handleError(std::current_exception());
         return 1;
     }
+    if (mainWindow->terminateRequested())
+        return 1;
     QObject::connect(&guard, &SingleInstance::raiseRequested, mainWindow.get(), [w = mainWindow.get()] {
         w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         w->show();

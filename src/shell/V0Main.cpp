@@ -1,16 +1,50 @@
 #include "shell/V0Main.h"
-#include "common/Db.h"
-#include "common/Session.h"
 
-TfrmV0Main::TfrmV0Main(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+template <typename Screen>
+TfrmV0Main::ScreenFactory screen()
 {
-    Session::dbDisplayName = readDbDisplayName(Session::dbUser);
-    setWindowTitle(QStringLiteral("일반관리 회계(%1)").arg(Session::dbDisplayName));
-    setMinimumSize(1024, 746);
+    return [] { return new Screen; };
 }
 
-QString TfrmV0Main::readDbDisplayName(const QString& dbUser)
+}  // namespace
+
+TfrmV0Main::TfrmV0Main(QWidget* parent) : TfrmZZMain(QStringLiteral("일반관리 회계"), parent)
 {
-    return Db::scalar(QStringLiteral("SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'Z9999' AND DETAIL = :P0"),
-                      {dbUser.toUpper()}).toString();
+}
+
+// Every program ID of the system, in dispatch order; an entry without a
+// factory behaves as an unknown ID until its screen is built.
+const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
+{
+    static const QList<DispatchEntry> table = {
+        {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", {}}, {"VAI030", {}}, {"VAI040", {}},
+        {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
+        {"VBI010", {}}, {"VBI020", {}}, {"VBI030", {}}, {"VBI040", {}}, {"VBI050", {}}, {"VBI060", {}},
+        {"VBI070", {}}, {"VBS080", {}}, {"VBI090", {}},
+        {"VCI010", {}}, {"VCI020", {}}, {"VCI030", {}}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", {}},
+        {"VCI060", {}}, {"VCI070", {}}, {"VCI080", {}}, {"VCI085", {}}, {"VCI090", {}}, {"VCI095", {}},
+        {"VCI100", {}}, {"VCI110", {}}, {"VCI120", {}}, {"VCS130", {}}, {"VCS040", {}},
+        {"VDI010", {}}, {"VDI020", {}}, {"VDI030", {}},
+        {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
+        {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
+        {"VFI060", {}}, {"VFI063", {}}, {"VFI065", {}}, {"VFI100", {}}, {"VFI110", {}}, {"VFI120", {}},
+        {"VGI005", {}}, {"VGI010", {}}, {"VGI020", {}}, {"VGI030", {}}, {"VGI040", {}}, {"VGI055", {}},
+        {"VGI070", {}}, {"VGI080", {}}, {"VGI090", {}}, {"VGI095", {}}, {"VGI110", {}},
+        {"VHI010", {}}, {"VHI020", {}}, {"VHI030", {}}, {"VHI040", {}},
+        {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},
+        {"VMI050", {}},
+        {"VKI010", {}}, {"VKI020", {}}, {"VKI025", {}}, {"VKI030", {}},
+    };
+    return table;
+}
+
+QWidget* TfrmV0Main::CreateProgramScreen(const QString& programId)
+{
+    for (const DispatchEntry& entry : dispatchTable()) {
+        if (programId == QLatin1String(entry.programId))
+            return entry.create ? EmbedScreen(entry.create()) : nullptr;
+    }
+    return nullptr;
 }

@@ -1,12 +1,21 @@
 #pragma once
-#include <QMainWindow>
+#include "shell/ZZMain.h"
+#include <functional>
 
-// The accounting main window.
-class TfrmV0Main : public QMainWindow {
+// The accounting main window: the shell plus the dispatch table from
+// program ID to screen.
+class TfrmV0Main : public TfrmZZMain {
     Q_OBJECT
 public:
     explicit TfrmV0Main(QWidget* parent = nullptr);
 
-    // Reads the display name of the signed-in database user.
-    static QString readDbDisplayName(const QString& dbUser);
+    using ScreenFactory = std::function<QWidget*()>;
+    struct DispatchEntry {
+        const char* programId;
+        ScreenFactory create;  // empty while the screen is not built
+    };
+    static const QList<DispatchEntry>& dispatchTable();
+
+protected:
+    QWidget* CreateProgramScreen(const QString& programId) override;
 };

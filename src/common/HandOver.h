@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+// Values one screen leaves for the screen it opens by program ID; the target
+// reads and clears them when it is shown.
+struct HandOver {
+    // slip drill-down
+    static inline QString HandSlipNo;
+    static inline QString HandSlipDate;   // "YYYY-MM-DD"
+    static inline QString HandDeptText;   // as shown in the target's department list
+    // account-ledger drill-down
+    static inline QString HandAcctCode;
+    static inline QString HandFromDate;
+    static inline QString HandToDate;
+    static inline QString HandMgFlag[3];  // "1" when item n is to be filled
+    static inline QString HandMgCode[3];
+    static inline QString HandMgName[3];
+
+    static void clearSlip() { HandSlipNo.clear(); HandSlipDate.clear(); HandDeptText.clear(); }
+    static void clearLedger()
+    {
+        HandAcctCode.clear();
+        HandFromDate.clear();
+        HandToDate.clear();
+        for (int i = 0; i < 3; ++i) {
+            HandMgFlag[i].clear();
+            HandMgCode[i].clear();
+            HandMgName[i].clear();
+        }
+    }
+};
+
+// Opens a program as from its menu, or re-activates it: an open screen has
+// its Cancel pressed while enabled and its show handler run again, so that it
+// picks up the hand-over values.
+void OpenProgramById(const QString& programId);
