@@ -17,7 +17,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-TfrmZZI000::TfrmZZI000(const QString& programId, QWidget* parent) : QWidget(parent)
+TfrmZZI000::TfrmZZI000(const QString& programId, QWidget* parent, bool runBaseCreation) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frm") + programId);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,14 +41,14 @@ TfrmZZI000::TfrmZZI000(const QString& programId, QWidget* parent) : QWidget(pare
     bvlButtons->setFrameShape(QFrame::HLine);
     bvlButtons->setFrameShadow(QFrame::Sunken);
     buttonsOuter->addWidget(bvlButtons);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->setContentsMargins(6, 4, 6, 4);
-    buttonRow->addStretch(1);
+    m_buttonRow = new QHBoxLayout;
+    m_buttonRow->setContentsMargins(6, 4, 6, 4);
+    m_buttonRow->addStretch(1);
     bbtClose = new QPushButton(QStringLiteral("종료(F12)"), panButtons);
     bbtClose->setObjectName(QStringLiteral("bbtClose"));
     bbtClose->setFocusPolicy(Qt::NoFocus);
-    buttonRow->addWidget(bbtClose);
-    buttonsOuter->addLayout(buttonRow, 1);
+    m_buttonRow->addWidget(bbtClose);
+    buttonsOuter->addLayout(m_buttonRow, 1);
     layout->addWidget(panButtons);
     connect(bbtClose, &QPushButton::clicked, this, &TfrmZZI000::bbtCloseClick);
 
@@ -68,9 +68,11 @@ TfrmZZI000::TfrmZZI000(const QString& programId, QWidget* parent) : QWidget(pare
     }
     layout->addWidget(stbMessage);
 
-    stbPanels[0]->setText(this->programId());
-    stbPanels[2]->setText(QStringLiteral("사용자 : ") + Session::empName);
-    readRoleFile();
+    if (runBaseCreation) {
+        stbPanels[0]->setText(this->programId());
+        stbPanels[2]->setText(QStringLiteral("사용자 : ") + Session::empName);
+        readRoleFile();
+    }
     layoutStatusBar();
 }
 
@@ -206,12 +208,13 @@ void TfrmZZI000::edtExit(QWidget* field)
 
 void TfrmZZI000::watchField(QWidget* field)
 {
+    field->setProperty("tvWatched", true);
     field->installEventFilter(this);
 }
 
 bool TfrmZZI000::eventFilter(QObject* watched, QEvent* event)
 {
-    if (auto* field = qobject_cast<QWidget*>(watched)) {
+    if (auto* field = qobject_cast<QWidget*>(watched); field && field->property("tvWatched").toBool()) {
         if (event->type() == QEvent::FocusIn)
             edtEnter(field);
         else if (event->type() == QEvent::FocusOut)
@@ -224,7 +227,10 @@ QAction* TfrmZZI000::addHotkey(const QKeySequence& key, const std::function<void
 {
     auto* action = new QAction(this);
     action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // The window context keeps the keys working when the focus was lost to a
+    // button that disabled itself; screens in hidden tabs are not visible and
+    // so do not answer.
+    action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, handler);
     addAction(action);
     return action;

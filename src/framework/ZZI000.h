@@ -3,6 +3,7 @@
 #include <functional>
 
 class QAction;
+class QHBoxLayout;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -13,7 +14,9 @@ class QPushButton;
 class TfrmZZI000 : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmZZI000(const QString& programId, QWidget* parent = nullptr);
+    // runBaseCreation false leaves the status bar without program ID, user and
+    // role text and skips the role file, as the maintenance bases do.
+    explicit TfrmZZI000(const QString& programId, QWidget* parent = nullptr, bool runBaseCreation = true);
 
     // The screen component's name without its first three characters.
     QString programId() const;
@@ -55,6 +58,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    QHBoxLayout* buttonRow() const { return m_buttonRow; }
+
     QWidget* panMain;
     QWidget* panButtons;
     QFrame* bvlButtons;
@@ -65,6 +70,7 @@ protected:
 private:
     void readRoleFile();
     void layoutStatusBar();
+    QHBoxLayout* m_buttonRow;
     bool m_embedded = false;
     bool m_shown = false;
 };

@@ -1,4 +1,5 @@
 #include "shell/Application.h"
+#include "common/ScreenErrors.h"
 #include "common/Transaction.h"
 #include "shell/ErrorDlg.h"
 
@@ -15,7 +16,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        handleError(std::current_exception());
+        handleError(std::current_exception(), receiver);
     }
     return false;
 }
@@ -25,9 +26,15 @@ void Application::setErrorHandler(ErrorHandler handler)
     g_handler = std::move(handler);
 }
 
-void Application::handleError(std::exception_ptr error)
+void Application::handleError(std::exception_ptr error, QObject* receiver)
 {
     try {
+        for (QObject* o = receiver; o; o = o->parent()) {
+            if (auto* screen = dynamic_cast<ScreenErrorHandler*>(o)) {
+                screen->HandleAppError(error);
+                return;
+            }
+        }
         if (g_handler)
             g_handler(error);
         else

@@ -15,5 +15,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     static void setErrorHandler(ErrorHandler handler);
-    static void handleError(std::exception_ptr error);
+    // Hands the error to the screen that owns the receiver when it handles
+    // its own errors, else to the installed handler.
+    static void handleError(std::exception_ptr error, QObject* receiver = nullptr);
 };

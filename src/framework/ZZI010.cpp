@@ -1,0 +1,100 @@
+#include "framework/ZZI010.h"
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmZZI010::TfrmZZI010(const QString& programId, QWidget* parent, bool runBaseCreation)
+    : TfrmZZI000(programId, parent, runBaseCreation)
+{
+    auto* mainLayout = new QVBoxLayout(panMain);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->setSpacing(0);
+    panSearch = new QWidget(this);
+    panSearch->setObjectName(QStringLiteral("panSearch"));
+    panSearch->setFixedHeight(40);
+    auto* searchRow = new QHBoxLayout(panSearch);
+    searchRow->setContentsMargins(6, 4, 6, 4);
+    searchRow->addStretch(1);
+    bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), panSearch);
+    bbtSearch->setObjectName(QStringLiteral("bbtSearch"));
+    searchRow->addWidget(bbtSearch);
+    // The search strip sits above the data area, outside panMain's walk.
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panSearch);
+
+    panData = panMain;
+    bbtSave = addStripButton(QStringLiteral("bbtSave"), QStringLiteral("저장(F2)"));
+    bbtCancel = addStripButton(QStringLiteral("bbtCancel"), QStringLiteral("취소(F8)"));
+
+    connect(bbtSearch, &QPushButton::clicked, this, &TfrmZZI010::bbtSearchClick);
+    connect(bbtSave, &QPushButton::clicked, this, &TfrmZZI010::bbtSaveClick);
+    connect(bbtCancel, &QPushButton::clicked, this, &TfrmZZI010::bbtCancelClick);
+    addHotkey(Qt::Key_F3, [this] { bbtSearchClick(); });
+    addHotkey(Qt::Key_F2, [this] { bbtSaveClick(); });
+    addHotkey(Qt::Key_F8, [this] { bbtCancelClick(); });
+    SetSearchMode(true);
+}
+
+QPushButton* TfrmZZI010::addStripButton(const QString& name, const QString& caption, QWidget* before)
+{
+    auto* button = new QPushButton(caption, panButtons);
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::StrongFocus);
+    auto* row = buttonRow();
+    row->insertWidget(row->indexOf(before ? before : bbtClose), button);
+    return button;
+}
+
+void TfrmZZI010::SetSearchMode(bool on)
+{
+    const QList<QWidget*> all = findChildren<QWidget*>();
+    for (QWidget* w : all) {
+        if (w->isWindow())
+            continue;
+        const bool inData = panMain->isAncestorOf(w) || w->parentWidget() == panButtons;
+        w->setEnabled(inData ? !on : on);
+    }
+    bbtClose->setEnabled(true);
+    panMain->setEnabled(true);
+    panButtons->setEnabled(true);
+    stbMessage->setEnabled(true);
+    for (QWidget* w : stbMessage->findChildren<QWidget*>())
+        w->setEnabled(true);
+    if (on && isVisible())
+        focusSearchStrip();
+}
+
+void TfrmZZI010::focusSearchStrip()
+{
+    for (QWidget* w = panSearch->nextInFocusChain(); w && w != panSearch; w = w->nextInFocusChain()) {
+        if (!panSearch->isAncestorOf(w))
+            break;
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus();
+            return;
+        }
+    }
+}
+
+void TfrmZZI010::EnterDataMode()
+{
+    SetSearchMode(false);
+    panMain->setFocus();
+}
+
+void TfrmZZI010::bbtSearchClick()
+{
+    requireActive(bbtSearch);
+    EnterDataMode();
+}
+
+void TfrmZZI010::bbtSaveClick()
+{
+    requireActive(bbtSave);
+}
+
+void TfrmZZI010::bbtCancelClick()
+{
+    requireActive(bbtCancel);
+    SetSearchMode(true);
+}
