@@ -4,9 +4,18 @@
 
 namespace Db {
 
+namespace {
+thread_local QString t_connectionName;
+}
+
 QSqlDatabase connection()
 {
-    return QSqlDatabase::database(QLatin1String(kConnectionName), false);
+    return QSqlDatabase::database(t_connectionName.isEmpty() ? QLatin1String(kConnectionName) : t_connectionName, false);
+}
+
+void setThreadConnectionName(const QString& name)
+{
+    t_connectionName = name;
 }
 
 QVariant bindable(const QVariant& value)

@@ -11,7 +11,10 @@ namespace Db {
 
 inline constexpr const char* kConnectionName = "dbsDB";
 
+// The application's one connection; a worker thread (benchmarks, load
+// tests) may name its own connection for the calls it makes.
 QSqlDatabase connection();
+void setThreadConnectionName(const QString& name);
 
 // Empty text travels as NULL, as the rest of the system expects.
 QVariant bindable(const QVariant& value);
