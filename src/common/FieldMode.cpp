@@ -1,5 +1,7 @@
 #include "common/FieldMode.h"
 #include "common/NumEdit.h"
+#include "grid/DbControls.h"
+#include "lookups/DeptBtn.h"
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +37,12 @@ void SetFieldMode(QWidget* control, int mode, bool keepValue)
         setColoured(num, mode);
         if (!keepValue)
             num->setValue(0);
+    } else if (auto* bound = qobject_cast<DbEdit*>(control)) {
+        setColoured(bound, mode == fmEditable && bound->isReadOnly() ? fmLocked : mode);
+        // Emptying a bound edit while its record is being edited empties the
+        // field too; otherwise the next refresh would bring the value back.
+        if (!keepValue)
+            bound->clearValue();
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         // A read-only edit stays locked even when asked to become editable.
         setColoured(edit, mode == fmEditable && edit->isReadOnly() ? fmLocked : mode);
@@ -59,6 +67,11 @@ void SetFieldMode(QWidget* control, int mode, bool keepValue)
         setColoured(combo, mode);
         if (!keepValue)
             combo->setCurrentIndex(-1);
+    } else if (auto* dept = qobject_cast<TDeptBtn*>(control)) {
+        dept->setEnabled(mode == fmEditable);
+        // A cleared department lookup shows the organisation of today.
+        if (!keepValue)
+            dept->setRefeDate(QDate::currentDate());
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setEnabled(mode == fmEditable);
         if (!keepValue && button->isCheckable() &&
