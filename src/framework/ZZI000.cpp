@@ -3,6 +3,7 @@
 #include "common/NumEdit.h"
 #include "common/ProgramHost.h"
 #include "common/Session.h"
+#include "grid/RecordSet.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -254,6 +255,8 @@ void TfrmZZI000::bbtCloseClick()
 
 void TfrmZZI000::closeQueries()
 {
+    for (RecordSet* set : findChildren<RecordSet*>())
+        set->close();
 }
 
 void TfrmZZI000::closeEvent(QCloseEvent* event)
