@@ -34,12 +34,12 @@ public slots:
     void bbtSearchClick() override;
     void bbtSaveClick() override;
     void bbtCancelClick() override;
-    void bbtAddClick();
-    void bbtEditClick();
-    void bbtDeleteClick();
-    void bbtPrintClick();
-    void bbtPreviewClick();
-    void bbtExcelClick();
+    virtual void bbtAddClick();
+    virtual void bbtEditClick();
+    virtual void bbtDeleteClick();
+    virtual void bbtPrintClick();
+    virtual void bbtPreviewClick();
+    virtual void bbtExcelClick();
 
 protected:
     // Operation hooks, in slot order.

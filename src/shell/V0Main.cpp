@@ -1,9 +1,10 @@
 #include "shell/V0Main.h"
+#include "screens/slips/VBI020.h"
 
 namespace {
 
 template <typename Screen>
-TfrmV0Main::ScreenFactory screen()
+TfrmV0Main::ScreenFactory makeScreen()
 {
     return [] { return new Screen; };
 }
@@ -21,11 +22,11 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
     static const QList<DispatchEntry> table = {
         {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", {}}, {"VAI030", {}}, {"VAI040", {}},
         {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
-        {"VBI010", {}}, {"VBI020", {}}, {"VBI030", {}}, {"VBI040", {}}, {"VBI050", {}}, {"VBI060", {}},
+        {"VBI010", {}}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", {}}, {"VBI040", {}}, {"VBI050", {}}, {"VBI060", {}},
         {"VBI070", {}}, {"VBS080", {}}, {"VBI090", {}},
         {"VCI010", {}}, {"VCI020", {}}, {"VCI030", {}}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", {}},
         {"VCI060", {}}, {"VCI070", {}}, {"VCI080", {}}, {"VCI085", {}}, {"VCI090", {}}, {"VCI095", {}},
-        {"VCI100", {}}, {"VCI110", {}}, {"VCI120", {}}, {"VCS130", {}}, {"VCS040", {}},
+        {"VCI100", {}}, {"VCI110", {}}, {"VCI120", {}}, {"VCS130", {}}, {"VCS040", makeScreen<TfrmVCS040>()},
         {"VDI010", {}}, {"VDI020", {}}, {"VDI030", {}},
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
         {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
