@@ -135,6 +135,7 @@ void TfrmVBI020::build()
     edtSlipNo = new QLineEdit(panSearch);
     edtSlipNo->setObjectName(QStringLiteral("edtSlipNo"));
     edtSlipNo->setMaxLength(12);
+    edtSlipNo->setMinimumWidth(120);
     pbtSlipNo = new TPopupBtn(panSearch);
     pbtSlipNo->setObjectName(QStringLiteral("pbtSlipNo"));
     edtCreatName = new QLineEdit(Session::empName, panSearch);
@@ -237,6 +238,8 @@ void TfrmVBI020::build()
     gridHead->addStretch(1);
     gridHead->addWidget(btnLineDel);
     auto* mainLayout = static_cast<QVBoxLayout*>(panMain->layout());
+    for (int i = 0; i < mainLayout->count(); ++i)
+        mainLayout->setStretch(i, 0);  // the record panels of the base stay out of the way
     mainLayout->addLayout(gridHead);
     mainLayout->addWidget(rgrGrid, 1);
 
@@ -618,10 +621,12 @@ void TfrmVBI020::removeRules(int row)
                   m_rules.end());
 }
 
+// An item column without a rule in its position shows no caption at all (a
+// blank, since an empty caption falls back to the field name).
 void TfrmVBI020::refreshCaptions(int row)
 {
     for (int c = colMg1; c <= colMg7; ++c)
-        rgrGrid->setColumnCaption(c, QString());
+        rgrGrid->setColumnCaption(c, QStringLiteral(" "));
     for (const LineRule& r : m_rules)
         if (r.line == row)
             rgrGrid->setColumnCaption(colMg1 + r.lineupNo - 1, r.mgName);
@@ -859,7 +864,7 @@ void TfrmVBI020::onCellEntered(int row, const QString& field)
         rgrGrid->setCurrentCell(row, (column == colAcctName && previous == colMg1) ? colAcctCode : column + 1);
         return;
     }
-    if (isItemColumn(column) && rgrGrid->columnCaption(column).isEmpty()) {
+    if (isItemColumn(column) && rgrGrid->columnCaption(column).trimmed().isEmpty()) {
         const bool movingLeft = previous > column;
         rgrGrid->setCurrentCell(row, movingLeft ? column - 1 : column + 1);
         return;
