@@ -25,11 +25,10 @@ void SharedTransaction::commit()
         return;
     QSqlDatabase db = Db::connection();
     m_open = false;
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        Db::raise(error);
-    }
+    // A commit the server refuses (a deferred check) has already ended the
+    // transaction there.
+    if (!db.commit())
+        Db::raise(db.lastError());
 }
 
 void SharedTransaction::rollback()

@@ -1,4 +1,5 @@
 #include "framework/ZZI010.h"
+#include "framework/MaintenanceCore.h"
 #include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -66,14 +67,7 @@ void TfrmZZI010::SetSearchMode(bool on)
 
 void TfrmZZI010::focusSearchStrip()
 {
-    for (QWidget* w = panSearch->nextInFocusChain(); w && w != panSearch; w = w->nextInFocusChain()) {
-        if (!panSearch->isAncestorOf(w))
-            break;
-        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus();
-            return;
-        }
-    }
+    FocusFirstControl(panSearch);
 }
 
 void TfrmZZI010::EnterDataMode()

@@ -1,4 +1,7 @@
 #include "shell/V0Main.h"
+#include "screens/master/VAI020.h"
+#include "screens/master/VAI030.h"
+#include "screens/master/VAI040.h"
 #include "screens/slips/VBI020.h"
 
 namespace {
@@ -20,7 +23,7 @@ TfrmV0Main::TfrmV0Main(QWidget* parent) : TfrmZZMain(QStringLiteral("일반관�
 const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
 {
     static const QList<DispatchEntry> table = {
-        {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", {}}, {"VAI030", {}}, {"VAI040", {}},
+        {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", makeScreen<TfrmVAI020>()}, {"VAI030", makeScreen<TfrmVAI030>()}, {"VAI040", makeScreen<TfrmVAI040>()},
         {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
         {"VBI010", {}}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", {}}, {"VBI040", {}}, {"VBI050", {}}, {"VBI060", {}},
         {"VBI070", {}}, {"VBS080", {}}, {"VBI090", {}},

@@ -1,0 +1,158 @@
+#include "framework/ZZS020.h"
+#include "framework/MaintenanceCore.h"
+#include "grid/DataGrid.h"
+#include "grid/GridExport.h"
+#include "grid/RecordSet.h"
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TfrmZZS020::TfrmZZS020(const QString& programId, QWidget* parent) : TfrmZZS010(programId, parent)
+{
+    cdsQuery = new RecordSet(this);
+    cdsQuery->setObjectName(QStringLiteral("cdsQuery"));
+
+    auto* mainLayout = new QVBoxLayout(panMain);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    splSplitter = new QSplitter(Qt::Horizontal, panMain);
+    splSplitter->setObjectName(QStringLiteral("splSplitter"));
+    rgrGrid = new DataGrid(splSplitter);
+    rgrGrid->setObjectName(QStringLiteral("rgrGrid"));
+    rgrGrid->setRecordSet(cdsQuery);
+    rgrGrid->setRowSelect(true);
+    rgrGrid->horizontalHeader()->setSectionsMovable(true);
+    rgrGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    panInfo = new QWidget(splSplitter);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->hide();
+    splSplitter->addWidget(rgrGrid);
+    splSplitter->addWidget(panInfo);
+    splSplitter->setStretchFactor(0, 1);
+    mainLayout->addWidget(splSplitter);
+
+    popGrid = new QMenu(this);
+    popGrid->setObjectName(QStringLiteral("popGrid"));
+    rgrGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rgrGrid, &QWidget::customContextMenuRequested, this, &TfrmZZS020::popGridPopup);
+    connect(popGrid, &QMenu::triggered, this, &TfrmZZS020::popGridClick);
+    connect(cdsQuery, &RecordSet::afterOpen, this, &TfrmZZS020::rebuildColumnMenu);
+
+    // Navigation at the left of the strip.
+    const struct {
+        QToolButton** button;
+        const char* name;
+        const char* tip;
+        QStyle::StandardPixmap icon;
+        void (TfrmZZS020::*handler)();
+    } navigation[] = {
+        {&sbtFirst, "sbtFirst", "처음 자료", QStyle::SP_MediaSkipBackward, &TfrmZZS020::sbtFirstClick},
+        {&sbtPrior, "sbtPrior", "앞 자료", QStyle::SP_MediaSeekBackward, &TfrmZZS020::sbtPriorClick},
+        {&sbtNext, "sbtNext", "다음 자료", QStyle::SP_MediaSeekForward, &TfrmZZS020::sbtNextClick},
+        {&sbtLast, "sbtLast", "마지막 자료", QStyle::SP_MediaSkipForward, &TfrmZZS020::sbtLastClick},
+    };
+    int at = 0;
+    for (const auto& nav : navigation) {
+        auto* button = new QToolButton(panButtons);
+        button->setObjectName(QLatin1String(nav.name));
+        button->setToolTip(QString::fromUtf8(nav.tip));
+        button->setIcon(style()->standardIcon(nav.icon));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        buttonRow()->insertWidget(at++, button);
+        connect(button, &QToolButton::clicked, this, nav.handler);
+        *nav.button = button;
+    }
+
+    bbtExcel = addStripButton(QStringLiteral("bbtExcel"), QStringLiteral("Excel"), bbtPrint);
+    connect(bbtExcel, &QPushButton::clicked, this, [this] { bbtExcelClick(); });
+    addHotkey(QKeySequence(Qt::CTRL | Qt::Key_F11), [this] { bbtExcelClick(); });
+}
+
+void TfrmZZS020::bbtSearchClick()
+{
+    TfrmZZS010::bbtSearchClick();
+    rebuildColumnMenu();
+}
+
+void TfrmZZS020::rebuildColumnMenu()
+{
+    popGrid->clear();
+    QHeaderView* header = rgrGrid->horizontalHeader();
+    for (int visual = 0; visual < rgrGrid->gridColumnCount(); ++visual) {
+        int column = header->logicalIndex(visual);
+        if (column < 0)
+            column = visual;
+        QAction* item = popGrid->addAction(rgrGrid->columnCaption(column));
+        item->setCheckable(true);
+        item->setChecked(!rgrGrid->isColumnHidden(column));
+        item->setData(column);
+    }
+}
+
+void TfrmZZS020::popGridPopup(const QPoint& at)
+{
+    if (rgrGrid->hasColumnGroups())
+        return;
+    // Columns may have been shown, hidden or moved since the search.
+    rebuildColumnMenu();
+    if (popGrid->isEmpty())
+        return;
+    popGrid->popup(rgrGrid->viewport()->mapToGlobal(at));
+}
+
+void TfrmZZS020::popGridClick(QAction* item)
+{
+    const int column = item->data().toInt();
+    // A checkable item has already flipped its mark when it is triggered.
+    rgrGrid->setColumnHidden(column, !item->isChecked());
+}
+
+void TfrmZZS020::sbtFirstClick()
+{
+    if (cdsQuery->isOpen())
+        cdsQuery->first();
+}
+
+void TfrmZZS020::sbtPriorClick()
+{
+    if (cdsQuery->isOpen())
+        cdsQuery->prior();
+}
+
+void TfrmZZS020::sbtNextClick()
+{
+    if (cdsQuery->isOpen())
+        cdsQuery->next();
+}
+
+void TfrmZZS020::sbtLastClick()
+{
+    if (cdsQuery->isOpen())
+        cdsQuery->last();
+}
+
+void TfrmZZS020::bbtExcelClick()
+{
+    ExportGridQuery();
+}
+
+XlsExportResult TfrmZZS020::ExportGridQuery()
+{
+    const HourglassCursor hourglass;
+    ShowStatus(QString());
+    requireActive(bbtExcel);
+
+    DataGridExportSource source(rgrGrid, XlsCellRule::RightAlignedInteger);
+    XlsExportOptions options;
+    options.proposedFileName = programId();
+    options.sheetHeader = windowTitle();
+    options.style = XlsDialogStyle::GridQuery;
+    options.showStatus = [this](const QString& text) { ShowStatus(text); };
+    options.parent = this;
+    return ExportToXls(source, options);
+}
