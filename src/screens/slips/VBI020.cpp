@@ -5,6 +5,7 @@
 #include "common/HandOver.h"
 #include "common/Messages.h"
 #include "common/ProcCall.h"
+#include "common/ReadOnlyQuery.h"
 #include "common/Query.h"
 #include "common/Session.h"
 #include "common/TextUtil.h"
@@ -756,6 +757,8 @@ void TfrmVBI020::runItemLookup(int row, int column, const QString& text, bool wi
         search.remove(QLatin1Char('-'));
     if (m_lookupMgCode == QLatin1String("104"))
         search = lineText(row, column - 1).section(QLatin1Char(':'), 0, 0);
+    // The value list is a statement users keep as data: it may only read.
+    ReadOnlyScope readOnly;
     if (window) {
         for (const QString& name : LookupSql::placeholderNames(rule->conCode))
             pbtItem->setParam(name, QStringLiteral("%"));

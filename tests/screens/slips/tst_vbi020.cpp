@@ -77,6 +77,7 @@ private slots:
     void dateItemsAreNormalised_data();
     void dateItemsAreNormalised();
     void lineDeletionShiftsRules();
+    void storedLookupStatementCannotWrite();
     void confirmedSlipOpensReadOnlyFromHandOff();
     void pastDataVariantReadsBackupSchema();
 
@@ -339,6 +340,29 @@ void TestVBI020::lineDeletionShiftsRules()
     for (const auto& r : s.lineRules())
         QCOMPARE(r.line, 0);
     QCOMPARE(cell(s, 0, C::colAcctCode), QStringLiteral("1110210"));
+}
+
+void TestVBI020::storedLookupStatementCannotWrite()
+{
+    // A value-list statement written straight into the table (bypassing the
+    // item screen's check) still runs read-only.
+    const int customers = Db::scalar(QStringLiteral("SELECT count(*) FROM VA050MS")).toInt();
+    const QString saved = Db::scalar(QStringLiteral("SELECT CON_CODE FROM VA030MS WHERE MG_CODE = '101'")).toString();
+    ExecSql(QStringLiteral("UPDATE VA030MS SET CON_CODE = :P0 WHERE MG_CODE = '101'"),
+            {QStringLiteral("WITH gone AS (DELETE FROM VA050MS WHERE C_CODE LIKE :cust_cd RETURNING C_CODE, C_NAME)\n"
+                            "SELECT C_CODE, C_NAME FROM gone")});
+    ScriptedDialogs dialogs;
+    {
+        TfrmVBI020 s;
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        button(s, "bbtAdd")->click();
+        typeCell(s, 0, C::colAcctCode, QStringLiteral("7130110"));
+        typeCell(s, 0, C::colMg1 + 1, QStringLiteral("01"));
+        QCOMPARE(dialogs.dialogsRun.size(), 1);  // the error dialog
+    }
+    ExecSql(QStringLiteral("UPDATE VA030MS SET CON_CODE = :P0 WHERE MG_CODE = '101'"), {saved});
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM VA050MS")).toInt(), customers);
 }
 
 void TestVBI020::confirmedSlipOpensReadOnlyFromHandOff()
