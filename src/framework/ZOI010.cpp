@@ -107,28 +107,11 @@ TfrmZOI010::TfrmZOI010(const QString& programId, QWidget* parent)
     bbtPreview->hide();
     bbtExcel->hide();
 
-    const struct {
-        QToolButton** button;
-        const char* name;
-        const char* tip;
-        QStyle::StandardPixmap icon;
-    } navigation[] = {
-        {&sbtFirst, "sbtFirst", "처음 자료", QStyle::SP_MediaSkipBackward},
-        {&sbtPrior, "sbtPrior", "앞 자료", QStyle::SP_MediaSeekBackward},
-        {&sbtNext, "sbtNext", "다음 자료", QStyle::SP_MediaSeekForward},
-        {&sbtLast, "sbtLast", "마지막 자료", QStyle::SP_MediaSkipForward},
-    };
-    int at = 0;
-    for (const auto& nav : navigation) {
-        auto* button = new QToolButton(panButtons);
-        button->setObjectName(QLatin1String(nav.name));
-        button->setToolTip(QString::fromUtf8(nav.tip));
-        button->setIcon(style()->standardIcon(nav.icon));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        buttonRow()->insertWidget(at++, button);
-        *nav.button = button;
-    }
+    const NavigationButtons navigation = addNavigationButtons();
+    sbtFirst = navigation.first;
+    sbtPrior = navigation.prior;
+    sbtNext = navigation.next;
+    sbtLast = navigation.last;
 
     connect(bbtAdd, &QPushButton::clicked, this, [this] { bbtAddClick(); });
     connect(bbtEdit, &QPushButton::clicked, this, [this] { bbtEditClick(); });

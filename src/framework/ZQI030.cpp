@@ -41,16 +41,9 @@ TfrmZQI030::TfrmZQI030(const QString& programId, QWidget* parent)
     : TfrmZZI000(programId, parent, true), MaintenanceCore(this, inquiryRules())
 {
     // The search strip above the data area, Search at its right edge.
-    panSearch = new QWidget(this);
-    panSearch->setObjectName(QStringLiteral("panSearch"));
-    panSearch->setFixedHeight(40);
-    auto* searchRow = new QHBoxLayout(panSearch);
-    searchRow->setContentsMargins(6, 4, 6, 4);
-    searchRow->addStretch(1);
-    bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), panSearch);
-    bbtSearch->setObjectName(QStringLiteral("bbtSearch"));
-    searchRow->addWidget(bbtSearch);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panSearch);
+    const SearchStrip strip = addSearchStrip();
+    panSearch = strip.panel;
+    bbtSearch = strip.search;
 
     // The data area: the result display with its record count on top, the
     // input panel at the right.

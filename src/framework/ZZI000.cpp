@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QSettings>
 #include <QTextEdit>
 #include <QToolTip>
@@ -75,6 +77,47 @@ TfrmZZI000::TfrmZZI000(const QString& programId, QWidget* parent, bool runBaseCr
         readRoleFile();
     }
     layoutStatusBar();
+}
+
+TfrmZZI000::SearchStrip TfrmZZI000::addSearchStrip()
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panSearch"));
+    panel->setFixedHeight(40);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->addStretch(1);
+    auto* search = new QPushButton(QStringLiteral("조회(F3)"), panel);
+    search->setObjectName(QStringLiteral("bbtSearch"));
+    row->addWidget(search);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel);
+    return {panel, search};
+}
+
+TfrmZZI000::NavigationButtons TfrmZZI000::addNavigationButtons()
+{
+    const struct {
+        const char* name;
+        const char* tip;
+        QStyle::StandardPixmap icon;
+    } kinds[] = {
+        {"sbtFirst", "처음 자료", QStyle::SP_MediaSkipBackward},
+        {"sbtPrior", "앞 자료", QStyle::SP_MediaSeekBackward},
+        {"sbtNext", "다음 자료", QStyle::SP_MediaSeekForward},
+        {"sbtLast", "마지막 자료", QStyle::SP_MediaSkipForward},
+    };
+    QToolButton* made[4];
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QToolButton(panButtons);
+        button->setObjectName(QLatin1String(kinds[i].name));
+        button->setToolTip(QString::fromUtf8(kinds[i].tip));
+        button->setIcon(style()->standardIcon(kinds[i].icon));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        m_buttonRow->insertWidget(i, button);
+        made[i] = button;
+    }
+    return {made[0], made[1], made[2], made[3]};
 }
 
 QString TfrmZZI000::programId() const

@@ -4,6 +4,7 @@
 
 class QAction;
 class QHBoxLayout;
+class QToolButton;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -59,6 +60,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QHBoxLayout* buttonRow() const { return m_buttonRow; }
+    // The search strip above the main area: conditions on the left, the
+    // Search button at its right edge.
+    struct SearchStrip {
+        QWidget* panel;
+        QPushButton* search;
+    };
+    SearchStrip addSearchStrip();
+    // The four record-navigation buttons at the left of the button strip.
+    struct NavigationButtons {
+        QToolButton* first;
+        QToolButton* prior;
+        QToolButton* next;
+        QToolButton* last;
+    };
+    NavigationButtons addNavigationButtons();
 
     QWidget* panMain;
     QWidget* panButtons;

@@ -11,17 +11,9 @@ TfrmZZI010::TfrmZZI010(const QString& programId, QWidget* parent, bool runBaseCr
     auto* mainLayout = new QVBoxLayout(panMain);
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(0);
-    panSearch = new QWidget(this);
-    panSearch->setObjectName(QStringLiteral("panSearch"));
-    panSearch->setFixedHeight(40);
-    auto* searchRow = new QHBoxLayout(panSearch);
-    searchRow->setContentsMargins(6, 4, 6, 4);
-    searchRow->addStretch(1);
-    bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), panSearch);
-    bbtSearch->setObjectName(QStringLiteral("bbtSearch"));
-    searchRow->addWidget(bbtSearch);
-    // The search strip sits above the data area, outside panMain's walk.
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panSearch);
+    const SearchStrip strip = addSearchStrip();
+    panSearch = strip.panel;
+    bbtSearch = strip.search;
 
     panData = panMain;
     bbtSave = addStripButton(QStringLiteral("bbtSave"), QStringLiteral("저장(F2)"));

@@ -27,12 +27,11 @@ TfrmZZI020::TfrmZZI020(const QString& programId, QWidget* parent) : TfrmZZI010(p
 
     bbtAdd = addStripButton(QStringLiteral("bbtAdd"), QStringLiteral("신규(F4)"), bbtSave);
     bbtDelete = addStripButton(QStringLiteral("bbtDelete"), QStringLiteral("삭제(F9)"), bbtSave);
-    sbtFirst = addNavButton(QStringLiteral("sbtFirst"), QStringLiteral("처음 자료"), Qt::NoArrow, 0);
-    sbtPrior = addNavButton(QStringLiteral("sbtPrior"), QStringLiteral("앞 자료"), Qt::LeftArrow, 1);
-    sbtNext = addNavButton(QStringLiteral("sbtNext"), QStringLiteral("다음 자료"), Qt::RightArrow, 2);
-    sbtLast = addNavButton(QStringLiteral("sbtLast"), QStringLiteral("마지막 자료"), Qt::NoArrow, 3);
-    sbtFirst->setText(QStringLiteral("|◀"));
-    sbtLast->setText(QStringLiteral("▶|"));
+    const NavigationButtons navigation = addNavigationButtons();
+    sbtFirst = navigation.first;
+    sbtPrior = navigation.prior;
+    sbtNext = navigation.next;
+    sbtLast = navigation.last;
 
     connect(bbtAdd, &QPushButton::clicked, this, &TfrmZZI020::bbtAddClick);
     connect(bbtDelete, &QPushButton::clicked, this, &TfrmZZI020::bbtDeleteClick);
@@ -44,19 +43,6 @@ TfrmZZI020::TfrmZZI020(const QString& programId, QWidget* parent) : TfrmZZI010(p
     addHotkey(Qt::Key_F9, [this] { bbtDeleteClick(); });
 
     SetSearchMode(true);
-}
-
-QToolButton* TfrmZZI020::addNavButton(const QString& name, const QString& tip, Qt::ArrowType arrow, int index)
-{
-    auto* button = new QToolButton(panButtons);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    if (arrow != Qt::NoArrow)
-        button->setArrowType(arrow);
-    buttonRow()->insertWidget(index, button);
-    return button;
 }
 
 // Screens add their fields after this constructor ran; the first show puts

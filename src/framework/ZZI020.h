@@ -42,6 +42,5 @@ protected:
     RecordSet* cdsGrid;
 
 private:
-    QToolButton* addNavButton(const QString& name, const QString& tip, Qt::ArrowType arrow, int index);
     bool m_modeApplied = false;
 };

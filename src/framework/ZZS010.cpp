@@ -6,16 +6,9 @@
 
 TfrmZZS010::TfrmZZS010(const QString& programId, QWidget* parent) : TfrmZZI000(programId, parent, true)
 {
-    panSearch = new QWidget(this);
-    panSearch->setObjectName(QStringLiteral("panSearch"));
-    panSearch->setFixedHeight(40);
-    auto* searchRow = new QHBoxLayout(panSearch);
-    searchRow->setContentsMargins(6, 4, 6, 4);
-    searchRow->addStretch(1);
-    bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), panSearch);
-    bbtSearch->setObjectName(QStringLiteral("bbtSearch"));
-    searchRow->addWidget(bbtSearch);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panSearch);
+    const SearchStrip strip = addSearchStrip();
+    panSearch = strip.panel;
+    bbtSearch = strip.search;
 
     bbtPrint = addStripButton(QStringLiteral("bbtPrint"), QStringLiteral("출력(F11)"));
     bbtPreview = addStripButton(QStringLiteral("bbtPreview"), QStringLiteral("미리보기"));

@@ -42,31 +42,15 @@ TfrmZZS020::TfrmZZS020(const QString& programId, QWidget* parent) : TfrmZZS010(p
     connect(popGrid, &QMenu::triggered, this, &TfrmZZS020::popGridClick);
     connect(cdsQuery, &RecordSet::afterOpen, this, &TfrmZZS020::rebuildColumnMenu);
 
-    // Navigation at the left of the strip.
-    const struct {
-        QToolButton** button;
-        const char* name;
-        const char* tip;
-        QStyle::StandardPixmap icon;
-        void (TfrmZZS020::*handler)();
-    } navigation[] = {
-        {&sbtFirst, "sbtFirst", "처음 자료", QStyle::SP_MediaSkipBackward, &TfrmZZS020::sbtFirstClick},
-        {&sbtPrior, "sbtPrior", "앞 자료", QStyle::SP_MediaSeekBackward, &TfrmZZS020::sbtPriorClick},
-        {&sbtNext, "sbtNext", "다음 자료", QStyle::SP_MediaSeekForward, &TfrmZZS020::sbtNextClick},
-        {&sbtLast, "sbtLast", "마지막 자료", QStyle::SP_MediaSkipForward, &TfrmZZS020::sbtLastClick},
-    };
-    int at = 0;
-    for (const auto& nav : navigation) {
-        auto* button = new QToolButton(panButtons);
-        button->setObjectName(QLatin1String(nav.name));
-        button->setToolTip(QString::fromUtf8(nav.tip));
-        button->setIcon(style()->standardIcon(nav.icon));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        buttonRow()->insertWidget(at++, button);
-        connect(button, &QToolButton::clicked, this, nav.handler);
-        *nav.button = button;
-    }
+    const NavigationButtons navigation = addNavigationButtons();
+    sbtFirst = navigation.first;
+    sbtPrior = navigation.prior;
+    sbtNext = navigation.next;
+    sbtLast = navigation.last;
+    connect(sbtFirst, &QToolButton::clicked, this, &TfrmZZS020::sbtFirstClick);
+    connect(sbtPrior, &QToolButton::clicked, this, &TfrmZZS020::sbtPriorClick);
+    connect(sbtNext, &QToolButton::clicked, this, &TfrmZZS020::sbtNextClick);
+    connect(sbtLast, &QToolButton::clicked, this, &TfrmZZS020::sbtLastClick);
 
     bbtExcel = addStripButton(QStringLiteral("bbtExcel"), QStringLiteral("Excel"), bbtPrint);
     connect(bbtExcel, &QPushButton::clicked, this, [this] { bbtExcelClick(); });

@@ -1,4 +1,5 @@
 #include "framework/print/BandedReport.h"
+#include "common/ExportSource.h"
 #include "framework/print/NumberMask.h"
 #include <QDate>
 
@@ -21,24 +22,6 @@ QString plainText(const QVariant& value)
     }
 }
 
-bool isNumber(const QVariant& value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Float:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
-    }
-}
 
 }  // namespace
 
@@ -83,7 +66,7 @@ QString ReportElement::textFor(const ReportContext& context) const
         if (!mask.isEmpty()) {
             if (v.isNull() || !v.isValid())
                 return QString();
-            bool ok = isNumber(v);
+            bool ok = ExportSource::isNumericType(v);
             double d = v.toDouble();
             if (!ok)
                 d = v.toString().toDouble(&ok);
