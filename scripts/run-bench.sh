@@ -8,7 +8,7 @@ DIR="$BUILD_DIR/testpg"; PORT="$(grep -m1 '^TV_TEST_PG_PORT:' "$BUILD_DIR/CMakeC
 "$ROOT/scripts/test-db.sh" start "$DIR" "$PORT"
 trap '"$ROOT/scripts/test-db.sh" stop "$DIR" "$PORT"' EXIT
 for bench in "$BUILD_DIR"/bench/bench_*; do
-  [ -x "$bench" ] || continue
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"
   QT_QPA_PLATFORM=offscreen "$bench"
 done

@@ -25,12 +25,7 @@ QVariantList CallProcRow(const QString& name, const QVariantList& params)
     QVariantList textParams;
     for (const QVariant& p : params)
         textParams << (p.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(p.toString()));
-    QSqlQuery query = RunQuery(callText(name, int(params.size())), textParams, QStringLiteral("Open"));
-    QVariantList row;
-    if (query.next())
-        for (int i = 0; i < query.record().count(); ++i)
-            row << query.value(i);
-    return row;
+    return RunQueryRow(callText(name, int(params.size())), textParams);
 }
 
 QVariant CallProc(const QString& name, const QVariantList& params)

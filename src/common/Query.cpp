@@ -7,6 +7,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlError>
+#include <memory>
+#include <unordered_map>
+#include <QSqlRecord>
 #include <QWidget>
 
 namespace {
@@ -56,7 +59,12 @@ QString gapText(qint64 elapsedMs)
 
 }  // namespace SqlLog
 
-void RunQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& action)
+namespace {
+
+// Writes the statement block, runs it, writes the timing block; a statement
+// that fails leaves its block without timing.
+template <typename Execute>
+void runLogged(QSqlQuery& query, const QString& sql, const QString& action, Execute execute)
 {
     const QString path = SqlLog::fileName();
     const QString prefix = SqlLog::prefix(QDateTime::currentDateTime(), activeWindowName());
@@ -74,7 +82,7 @@ void RunQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, 
     const bool opens = action.contains(QLatin1String("OPEN"), Qt::CaseInsensitive);
     QElapsedTimer timer;
     timer.start();
-    Db::exec(query, sql, params);
+    execute();
     const qint64 elapsed = timer.elapsed();
 
     if (opens)
@@ -82,6 +90,73 @@ void RunQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, 
     else
         appendToLog(path, {prefix + QStringLiteral("ExecuteCount = ") + QString::number(query.numRowsAffected()),
                            prefix + QStringLiteral("ExecTime_Gap = ") + SqlLog::gapText(elapsed)});
+}
+
+// Statements a session runs again and again with other values (staging
+// inserts, procedure calls) stay prepared on their connection: preparing is a
+// round trip of its own.
+struct PreparedStatement {
+    QSqlQuery query;
+    bool prepared = false;
+};
+
+using PreparedCache = std::unordered_map<QString, std::unique_ptr<PreparedStatement>>;
+
+PreparedCache& preparedCache()
+{
+    thread_local PreparedCache cache;
+    return cache;
+}
+
+PreparedStatement& preparedStatement(const QString& sql)
+{
+    PreparedCache& cache = preparedCache();
+    const QSqlDatabase db = Db::connection();
+    const QString key = db.connectionName() + QLatin1Char('\x1f') + sql;
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        if (cache.size() >= 64)
+            cache.clear();
+        auto statement = std::make_unique<PreparedStatement>();
+        statement->query = QSqlQuery(db);
+        it = cache.emplace(key, std::move(statement)).first;
+    }
+    return *it->second;
+}
+
+// Runs a statement with parameters through the prepared-statement cache; a
+// failure drops it, so the next call prepares afresh.
+QSqlQuery& runPrepared(const QString& sql, const QVariantList& params, const QString& action)
+{
+    PreparedStatement& statement = preparedStatement(sql);
+    runLogged(statement.query, sql, action, [&] {
+        try {
+            if (!statement.prepared) {
+                if (!statement.query.prepare(sql))
+                    Db::raise(statement.query.lastError());
+                statement.prepared = true;
+            }
+            Db::bindAll(statement.query, params);
+            Db::exec(statement.query);
+        } catch (...) {
+            statement.prepared = false;
+            statement.query = QSqlQuery(Db::connection());
+            throw;
+        }
+    });
+    return statement.query;
+}
+
+}  // namespace
+
+void ForgetPreparedStatements()
+{
+    preparedCache().clear();
+}
+
+void RunQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& action)
+{
+    runLogged(query, sql, action, [&] { Db::exec(query, sql, params); });
 }
 
 QSqlQuery RunQuery(const QString& sql, const QVariantList& params, const QString& action)
@@ -95,7 +170,21 @@ QSqlQuery RunQuery(const QString& sql, const QVariantList& params, const QString
 
 int ExecSql(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery query(Db::connection());
-    RunQuery(query, sql, params, QStringLiteral("ExecSql"));
-    return query.numRowsAffected();
+    if (params.isEmpty()) {
+        QSqlQuery query(Db::connection());
+        RunQuery(query, sql, params, QStringLiteral("ExecSql"));
+        return query.numRowsAffected();
+    }
+    return runPrepared(sql, params, QStringLiteral("ExecSql")).numRowsAffected();
+}
+
+QVariantList RunQueryRow(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery& query = runPrepared(sql, params, QStringLiteral("Open"));
+    QVariantList row;
+    if (query.next())
+        for (int i = 0; i < query.record().count(); ++i)
+            row << query.value(i);
+    query.finish();
+    return row;
 }

@@ -16,6 +16,13 @@ QSqlQuery RunQuery(const QString& sql, const QVariantList& params = {}, const QS
 
 // Convenience for statements: executes and returns the affected row count.
 int ExecSql(const QString& sql, const QVariantList& params = {});
+// The values of the first row (empty when there is none), for statements run
+// again and again, such as procedure calls.
+QVariantList RunQueryRow(const QString& sql, const QVariantList& params = {});
+
+// Drops the statements kept prepared on this thread's connection; called
+// before that connection closes.
+void ForgetPreparedStatements();
 
 namespace SqlLog {
 // Full path of today's log file.

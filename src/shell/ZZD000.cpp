@@ -1,6 +1,7 @@
 #include "shell/ZZD000.h"
 #include "common/Db.h"
 #include "common/Messages.h"
+#include "common/Query.h"
 #include "common/Session.h"
 #include "common/Transaction.h"
 #include "shell/PasswordCodec.h"
@@ -120,6 +121,7 @@ bool TfrmZZD000::ConnectDatabase()
 void TfrmZZD000::DisconnectDatabase()
 {
     if (dbsDB.isOpen()) {
+        ForgetPreparedStatements();
         SharedTransaction::instance().reset();
         dbsDB.close();
     }

@@ -1,5 +1,6 @@
 #include "support/TestDb.h"
 #include "common/Db.h"
+#include "common/Query.h"
 #include "common/Session.h"
 #include "common/Transaction.h"
 #include <QCoreApplication>
@@ -117,6 +118,7 @@ void TestDatabase::open()
 
 void TestDatabase::close()
 {
+    ForgetPreparedStatements();
     SharedTransaction::instance().reset();
     if (QSqlDatabase::contains(QLatin1String(Db::kConnectionName))) {
         {

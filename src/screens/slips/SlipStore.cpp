@@ -51,9 +51,12 @@ void insertRows(const QString& head, int columns, const QList<QVariantList>& row
 
 QString save(const SlipHeader& h, const QList<SlipLine>& lines)
 {
-    ExecSql(QStringLiteral("DELETE FROM VB011DT_GT WHERE SLIP_NO = :P0"), {h.slipNo});
-    ExecSql(QStringLiteral("DELETE FROM VB011MS_GT WHERE SLIP_NO = :P0"), {h.slipNo});
-    ExecSql(QStringLiteral("DELETE FROM VB010MS_GT WHERE SLIP_NO = :P0"), {h.slipNo});
+    // Leftovers of an earlier attempt go first, items before lines before the
+    // header, in one round trip.
+    ExecSql(QStringLiteral("WITH ITEMS AS (DELETE FROM VB011DT_GT WHERE SLIP_NO = :P0),\n"
+                           "     LINES AS (DELETE FROM VB011MS_GT WHERE SLIP_NO = :P0)\n"
+                           "DELETE FROM VB010MS_GT WHERE SLIP_NO = :P0"),
+            {h.slipNo});
 
     QList<QVariantList> lineRows, itemRows;
     for (int n = 0; n < lines.size(); ++n) {

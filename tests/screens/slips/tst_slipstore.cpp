@@ -245,6 +245,7 @@ void TestSlipStore::concurrentSaversGetUniqueNumbers()
                         ++failures;
                     }
                 }
+                ForgetPreparedStatements();
                 Db::setThreadConnectionName(QString());
                 db.close();
             }
@@ -285,6 +286,7 @@ void TestSlipStore::lostConnectionLeavesNoTrace()
         doomed.transaction();
         answer = SlipStore::save(header(QStringLiteral("NI0000000009")),
                                  {line(m_acct.plain1, 4242, 0, QStringLiteral("사라질 전표")), line(m_acct.plain2, 0, 4242)});
+        ForgetPreparedStatements();
         Db::setThreadConnectionName(QString());
         QVERIFY2(ProcResult::isSlipSuccess(answer), qPrintable(answer));
         // The server loses the connection before the commit.
