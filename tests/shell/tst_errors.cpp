@@ -28,6 +28,8 @@ private slots:
     void postgresFailuresMapToNativeNumbers_data();
     void postgresFailuresMapToNativeNumbers();
     void lockNotAvailableFromAnotherSession();
+    void connectionTextsMapToNativeNumbers_data();
+    void connectionTextsMapToNativeNumbers();
     void uncaughtEventErrorReachesDialog();
 
 private:
@@ -236,6 +238,29 @@ void TestErrors::lockNotAvailableFromAnotherSession()
     other.close();
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+void TestErrors::connectionTextsMapToNativeNumbers_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("native");
+    QTest::newRow("too many clients") << "53300" << "sorry, too many clients already" << 18;
+    QTest::newRow("too many, no state") << "" << "FATAL:  sorry, too many clients already" << 18;
+    QTest::newRow("reserved slots") << "" << "remaining connection slots are reserved for superuser" << 18;
+    QTest::newRow("password") << "" << "password authentication failed for user \"acct\"" << 1017;
+    QTest::newRow("refused") << "" << "connection to server on socket \"/x/.s.PGSQL.1\" failed: No such file or directory" << 12541;
+    QTest::newRow("lost") << "" << "server closed the connection unexpectedly" << 3113;
+    QTest::newRow("admin shutdown") << "57P01" << "terminating connection due to administrator command" << 3113;
+    QTest::newRow("unknown state") << "XX000" << "internal" << 0;
+}
+
+void TestErrors::connectionTextsMapToNativeNumbers()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, text);
+    QFETCH(int, native);
+    QCOMPARE(Db::nativeErrorFor(state, text), native);
 }
 
 void TestErrors::uncaughtEventErrorReachesDialog()

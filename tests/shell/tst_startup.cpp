@@ -140,6 +140,7 @@ void TestStartup::connectionFailures_data()
     QTest::addColumn<QString>("expectedStart");
     QTest::newRow("wrong password") << TestDb::kService << "wrong" << "ORA-01017";
     QTest::newRow("unknown service") << "no_such_service" << TestDb::kPassword << "ORA-12154";
+    QTest::newRow("server down") << TestDb::kService + "_down" << TestDb::kPassword << "ORA-12541";
 }
 
 void TestStartup::connectionFailures()

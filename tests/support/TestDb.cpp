@@ -81,6 +81,9 @@ QString writeServiceFile(const QString& dir, const QString& database)
         throw std::runtime_error("cannot write the service file");
     QTextStream out(&file);
     out << '[' << kService << "]\nhost=" << socketDir() << "\nport=" << port() << "\ndbname=" << database << '\n';
+    // A service whose server is not running, for the refused-connection cases.
+    out << '[' << kService << "_down]\nhost=" << QDir(dir).filePath(QStringLiteral("no-server")) << "\nport=" << port()
+        << "\ndbname=" << database << '\n';
     qputenv("PGSERVICEFILE", path.toLocal8Bit());
     return path;
 }

@@ -17,7 +17,8 @@ QString createDatabase();  // a fresh copy of the template
 void dropDatabase(const QString& name);
 QSqlDatabase openConnection(const QString& connectionName, const QString& database);
 // Writes dir/pg_service.conf naming the service kService for the database
-// and points libpq at it; returns the file path.
+// (and kService + "_down" for a server that is not running) and points libpq
+// at it; returns the file path.
 QString writeServiceFile(const QString& dir, const QString& database);
 
 }  // namespace TestDb
