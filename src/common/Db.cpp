@@ -49,7 +49,8 @@ int nativeErrorFor(const QString& sqlState, const QString& message)
         {"57014", 1013},  {"08000", 3113},  {"08003", 3113},  {"08006", 3113},
         {"57P01", 3113},  {"57P02", 3113},  {"57P03", 3113},  {"08001", 12541},
         {"08004", 12541}, {"22008", 1847},  {"22007", 1861},  {"42883", 904},
-        {"42703", 904},   {"42601", 900},
+        {"42703", 904},   {"42601", 900},   {"22012", 1476},  {"23514", 2290},
+        {"21000", 1427},  {"25006", 1456},  {"40001", 8177},
     };
     if (sqlState.size() == 5 && sqlState.startsWith(QLatin1String("UE"))) {
         bool ok = false;
@@ -65,7 +66,10 @@ int nativeErrorFor(const QString& sqlState, const QString& message)
 
     // Connection-level failures come from libpq without a SQLSTATE.
     struct TextRow { const char* fragment; int native; };
+    // The per-database and per-role limits name the database or role in
+    // their text, so they are tested before the name fragments below.
     static const TextRow byText[] = {
+        {"too many connections for", 18},
         {"too many clients", 18},
         {"remaining connection slots are reserved", 18},
         {"password authentication failed", 1017},
@@ -117,7 +121,10 @@ ServerErrorEntry entryFrom(const QSqlError& error)
 void raise(const QSqlError& error)
 {
     const ServerErrorEntry entry = entryFrom(error);
-    if (entry.nativeError == 0 && entry.kindName.isEmpty())
+    // Without a native number the error dialog would have nothing to show for
+    // a server report; such a failure is a database error, shown with its
+    // text.
+    if (entry.nativeError == 0)
         throw DatabaseError(entry.message);
     throw ServerError({entry});
 }

@@ -25,7 +25,8 @@ int nativeErrorFor(const QString& sqlState, const QString& message);
 ServerErrorEntry entryFrom(const QSqlError& error);
 [[noreturn]] void raise(const QSqlError& error);
 
-// Prepares (when sql is given) and executes; raises ServerError on failure.
+// Prepares (when sql is given) and executes; raises ServerError on failure,
+// or DatabaseError when no native number applies.
 void exec(QSqlQuery& query);
 void exec(QSqlQuery& query, const QString& sql, const QVariantList& params = {});
 // Runs a statement on the shared connection and returns the positioned query.

@@ -3,6 +3,7 @@
 #include "grid/DbControls.h"
 #include "lookups/DeptBtn.h"
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -25,6 +26,22 @@ void setColoured(QWidget* w, int mode, QPalette::ColorRole lockedRole = QPalette
 {
     w->setEnabled(mode == fmEditable);
     paintBase(w, mode == fmEditable ? QPalette::Base : lockedRole);
+}
+
+// The checked button of an exclusive group refuses to be unchecked; the
+// group lets go of it for the moment.
+void uncheck(QAbstractButton* button)
+{
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
 }
 
 }  // namespace
@@ -76,7 +93,7 @@ void SetFieldMode(QWidget* control, int mode, bool keepValue)
         button->setEnabled(mode == fmEditable);
         if (!keepValue && button->isCheckable() &&
             (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)))
-            button->setChecked(false);
+            uncheck(button);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setEnabled(mode == fmEditable);
         if (!keepValue) {

@@ -9,8 +9,9 @@
 // action: "Open"/"OPEN" (any case containing "open") opens a query that
 // returns rows; anything else ("ExecSql") executes a statement.
 // Values are bound positionally to the placeholders (:P0, :P1, … or ?);
-// empty text travels as NULL. Statement errors raise ServerError; a log file
-// that cannot be written raises before the statement runs.
+// empty text travels as NULL. Statement errors raise ServerError (or
+// DatabaseError when no native number applies); a log file that cannot be
+// written raises before the statement runs.
 void RunQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& action);
 QSqlQuery RunQuery(const QString& sql, const QVariantList& params = {}, const QString& action = QStringLiteral("Open"));
 

@@ -57,7 +57,14 @@ QString RemoveAll(const QString& sub, const QString& text)
 
 int CountParts(const QString& text, const QString& separator)
 {
-    return separator.isEmpty() ? 1 : int(text.count(separator)) + 1;
+    // Occurrences are counted the way SplitText cuts: one after the other,
+    // never overlapping, so the caller's room always fits the pieces.
+    if (separator.isEmpty())
+        return 1;
+    int count = 1;
+    for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, at + separator.size()))
+        ++count;
+    return count;
 }
 
 QStringList SplitText(int lastIndex, const QString& text, const QString& separator)

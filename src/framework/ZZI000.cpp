@@ -305,9 +305,11 @@ void TfrmZZI000::closeQueries()
 void TfrmZZI000::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    closeQueries();
+    // A screen that refuses to go stays usable: its queries are closed only
+    // once it has agreed.
     if (!canClose())
         return;
+    closeQueries();
     if (m_embedded && ProgramHost::instance())
         ProgramHost::instance()->screenClosed(this);
     else

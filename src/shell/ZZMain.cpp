@@ -222,8 +222,20 @@ QWidget* TfrmZZMain::EmbedScreen(QWidget* screen)
     if (auto* base = qobject_cast<TfrmZZI000*>(screen))
         base->setEmbedded(true);
     screen->show();
-    if (QWidget* first = screen->nextInFocusChain(); first && first != screen && screen->isAncestorOf(first))
-        first->setFocus();
+    // The focus goes to the screen's first control in tab order, unless its
+    // show handler has already put it on a control of its own.
+    const auto takesFocus = [screen](const QWidget* w) {
+        return w && screen->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
+            && w->isVisibleTo(screen) && !w->focusProxy();
+    };
+    if (!takesFocus(screen->focusWidget())) {
+        for (QWidget* w = screen->nextInFocusChain(); w && w != screen; w = w->nextInFocusChain()) {
+            if (takesFocus(w)) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
     return screen;
 }
 

@@ -6,10 +6,12 @@
 #include "common/TextUtil.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestMain.h"
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QRadioButton>
 
 class TestHelpers : public QObject {
     Q_OBJECT
@@ -19,6 +21,7 @@ private slots:
     void isNumberText_data();
     void isNumberText();
     void paddingCountsCp949Bytes();
+    void splitAndCount_data();
     void splitAndCount();
     void stripCommasAndRemoveAll();
     void bizRegNo();
@@ -92,14 +95,31 @@ void TestHelpers::paddingCountsCp949Bytes()
     QCOMPARE(Cp949::encode(FitText(10, false, QStringLiteral("한글a"))).size(), 10);
 }
 
+void TestHelpers::splitAndCount_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<int>("lastIndex");
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<int>("parts");
+    QTest::newRow("trimmed pieces, room left empty") << " 101 : 현금 :x" << ":" << 3 << QStringList{"101", "현금", "x", ""} << 3;
+    QTest::newRow("empty text") << "" << ":" << 1 << QStringList{"", ""} << 1;
+    QTest::newRow("no separator") << "only" << ":" << 0 << QStringList{"only"} << 1;
+    QTest::newRow("empty pieces between separators") << "a::b" << ":" << 2 << QStringList{"a", "", "b"} << 3;
+    // Separators that could overlap are counted as they are cut.
+    QTest::newRow("two-character separator") << "a;;;b" << ";;" << 1 << QStringList{"a", ";b"} << 2;
+    QTest::newRow("run of separators") << "x----y" << "--" << 2 << QStringList{"x", "", "y"} << 3;
+}
+
 void TestHelpers::splitAndCount()
 {
-    QCOMPARE(CountParts(QStringLiteral("a:b:c"), QStringLiteral(":")), 3);
-    QCOMPARE(CountParts(QString(), QStringLiteral(":")), 1);
-    QCOMPARE(SplitText(3, QStringLiteral(" 101 : 현금 :x"), QStringLiteral(":")),
-             (QStringList{"101", "현금", "x", ""}));
-    QCOMPARE(SplitText(1, QString(), QStringLiteral(":")), (QStringList{"", ""}));
-    QCOMPARE(SplitText(0, QStringLiteral("only"), QStringLiteral(":")), QStringList{"only"});
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(int, lastIndex);
+    QFETCH(QStringList, pieces);
+    QFETCH(int, parts);
+    QCOMPARE(SplitText(lastIndex, text, separator), pieces);
+    QCOMPARE(CountParts(text, separator), parts);
 }
 
 void TestHelpers::stripCommasAndRemoveAll()
@@ -224,6 +244,29 @@ void TestHelpers::fieldModeByKind()
     check.setChecked(true);
     SetFieldMode(&check, fmEditable, false);
     QVERIFY(!check.isChecked());
+
+    // Radio buttons are emptied too, alone among siblings or in a group, and
+    // stay exclusive afterwards.
+    QWidget radios;
+    auto* sibling1 = new QRadioButton(&radios);
+    auto* sibling2 = new QRadioButton(&radios);
+    sibling1->setChecked(true);
+    SetFieldMode(sibling1, fmLocked, false);
+    QVERIFY(!sibling1->isChecked());
+    QVERIFY(!sibling1->isEnabled());
+    sibling1->setChecked(true);
+    sibling2->setChecked(true);
+    QVERIFY(!sibling1->isChecked());
+    QButtonGroup group;
+    QRadioButton grouped1, grouped2;
+    group.addButton(&grouped1);
+    group.addButton(&grouped2);
+    grouped2.setChecked(true);
+    SetFieldMode(&grouped2, fmEditable, false);
+    QVERIFY(!grouped2.isChecked());
+    QVERIFY(group.exclusive());
+    SetFieldMode(&grouped1, fmEditable, true);
+    QVERIFY(!grouped1.isChecked());
 
     QComboBox combo;
     combo.addItems({QStringLiteral("a"), QStringLiteral("b")});

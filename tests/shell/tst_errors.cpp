@@ -27,6 +27,7 @@ private slots:
     void silentAbortIsNeverShown();
     void postgresFailuresMapToNativeNumbers_data();
     void postgresFailuresMapToNativeNumbers();
+    void failureWithoutNativeNumberStillExplainsItself();
     void lockNotAvailableFromAnotherSession();
     void connectionTextsMapToNativeNumbers_data();
     void connectionTextsMapToNativeNumbers();
@@ -196,6 +197,9 @@ void TestErrors::postgresFailuresMapToNativeNumbers_data()
     QTest::newRow("fk insert") << "INSERT INTO map_child VALUES ('Z')" << 2291;
     QTest::newRow("fk delete") << "DELETE FROM map_parent WHERE code = 'A'" << 2292;
     QTest::newRow("user error") << "SELECT pk_common.raise_app_error(20042, '마감된 월입니다')" << 20042;
+    QTest::newRow("division by zero") << "SELECT 1 / (SELECT count(*) FROM map_child WHERE code = 'none')" << 1476;
+    QTest::newRow("check constraint") << "INSERT INTO map_check VALUES (0)" << 2290;
+    QTest::newRow("subquery returns several rows") << "SELECT (SELECT code FROM map_parent UNION ALL SELECT code FROM map_parent)" << 1427;
 }
 
 void TestErrors::postgresFailuresMapToNativeNumbers()
@@ -204,6 +208,7 @@ void TestErrors::postgresFailuresMapToNativeNumbers()
     QFETCH(int, native);
     Db::run(QStringLiteral("CREATE TABLE IF NOT EXISTS map_parent (code VARCHAR(4) PRIMARY KEY)"));
     Db::run(QStringLiteral("CREATE TABLE IF NOT EXISTS map_child (code VARCHAR(4) REFERENCES map_parent)"));
+    Db::run(QStringLiteral("CREATE TABLE IF NOT EXISTS map_check (n INT CHECK (n > 0))"));
     Db::run(QStringLiteral("INSERT INTO map_parent VALUES ('A') ON CONFLICT DO NOTHING"));
     Db::run(QStringLiteral("INSERT INTO map_child SELECT 'A' WHERE NOT EXISTS (SELECT 1 FROM map_child)"));
     try {
@@ -216,6 +221,29 @@ void TestErrors::postgresFailuresMapToNativeNumbers()
             QCOMPARE(TranslateOracleError(native, e.entries().last().message), QStringLiteral("마감된 월입니다"));
         }
     }
+}
+
+void TestErrors::failureWithoutNativeNumberStillExplainsItself()
+{
+    // A procedure that raises a plain exception instead of an application
+    // error: there is no native number to translate, yet the user must see
+    // what went wrong.
+    ScriptedDialogs dialogs;
+    QString label, details;
+    dialogs.onDialog = [&](QDialog* d) {
+        label = static_cast<TFrmError*>(d)->messageText();
+        details = static_cast<TFrmError*>(d)->detailsText();
+        return int(QDialog::Accepted);
+    };
+    try {
+        Db::run(QStringLiteral("DO $$ BEGIN RAISE EXCEPTION '계정이 없습니다: %', '1110100'; END $$"));
+        QFAIL("the block should fail");
+    } catch (const DatabaseError& e) {
+        QCOMPARE(e.message(), QStringLiteral("계정이 없습니다: 1110100"));
+        TFrmError::showError(nullptr, &SharedTransaction::instance(), std::current_exception());
+    }
+    QCOMPARE(label, QStringLiteral("데이터베이스 오류 입니다."));
+    QCOMPARE(details, QStringLiteral("☞ Message : 계정이 없습니다: 1110100"));
 }
 
 void TestErrors::lockNotAvailableFromAnotherSession()
@@ -247,6 +275,8 @@ void TestErrors::connectionTextsMapToNativeNumbers_data()
     QTest::addColumn<int>("native");
     QTest::newRow("too many clients") << "53300" << "sorry, too many clients already" << 18;
     QTest::newRow("too many, no state") << "" << "FATAL:  sorry, too many clients already" << 18;
+    QTest::newRow("database limit") << "" << "connection to server on socket \"/x/.s.PGSQL.1\" failed: FATAL:  too many connections for database \"acct\"" << 18;
+    QTest::newRow("role limit") << "" << "FATAL:  too many connections for role \"acct\"" << 18;
     QTest::newRow("reserved slots") << "" << "remaining connection slots are reserved for superuser" << 18;
     QTest::newRow("password") << "" << "password authentication failed for user \"acct\"" << 1017;
     QTest::newRow("refused") << "" << "connection to server on socket \"/x/.s.PGSQL.1\" failed: No such file or directory" << 12541;

@@ -4,10 +4,13 @@
 #include "common/Query.h"
 #include "common/Session.h"
 #include "framework/ZZI000.h"
+#include "grid/RecordSet.h"
 #include "shell/ZZMain.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -23,6 +26,8 @@ class ProbeScreen : public TfrmZZI000 {
 public:
     explicit ProbeScreen(const QString& id, bool refuse = false) : TfrmZZI000(id), m_refuse(refuse)
     {
+        cdsMain = new RecordSet(this);
+        cdsMain->open(QStringLiteral("SELECT 1 AS N"));
         bbtCancel = new QPushButton(QStringLiteral("취소(F8)"), panButtons);
         bbtCancel->setObjectName(QStringLiteral("bbtCancel"));
         connect(bbtCancel, &QPushButton::clicked, this, [this] {
@@ -34,11 +39,39 @@ public:
     void FormShow() override { ++shows; }
     bool canClose() override { return !m_refuse; }
 
+    RecordSet* cdsMain;
     QPushButton* bbtCancel;
     int state = 0, cancels = 0, shows = 0;
 
 private:
     bool m_refuse;
+};
+
+// A screen with input fields: a disabled and a hidden one ahead of the first
+// usable one; optionally its show handler picks a field itself.
+class FieldScreen : public TfrmZZI000 {
+public:
+    FieldScreen(const QString& id, bool showPicks) : TfrmZZI000(id), m_showPicks(showPicks)
+    {
+        auto* caption = new QLabel(QStringLiteral("계정코드"), panMain);
+        caption->setObjectName(QStringLiteral("lblAcct"));
+        disabled = new QLineEdit(panMain);
+        disabled->setEnabled(false);
+        hidden = new QLineEdit(panMain);
+        hidden->hide();
+        first = new QLineEdit(panMain);
+        second = new QLineEdit(panMain);
+    }
+    void FormShow() override
+    {
+        if (m_showPicks)
+            second->setFocus();
+    }
+
+    QLineEdit *disabled, *hidden, *first, *second;
+
+private:
+    bool m_showPicks;
 };
 
 class TestMain : public TfrmZZMain {
@@ -48,6 +81,8 @@ public:
     {
         if (id.startsWith(QLatin1String("UNKNOWN")))
             return nullptr;
+        if (id.startsWith(QLatin1String("FIELDS")))
+            return EmbedScreen(new FieldScreen(id, id == QLatin1String("FIELDS_SHOW")));
         return EmbedScreen(new ProbeScreen(id, id == QLatin1String("REFUSE")));
     }
 };
@@ -80,6 +115,7 @@ private slots:
     void authority();
     void displayNameInCaption();
     void tabsAndWindowMenuStayInStep();
+    void newScreenGetsTheFocus();
     void limitOfOpenScreens();
     void unknownProgramLeavesNoTab();
     void closingTheMainWindowStopsAtARefusal();
@@ -183,9 +219,13 @@ void TestMainWindow::tabsAndWindowMenuStayInStep()
     QCOMPARE(w.activeMarkerTab(), 0);
     QCOMPARE(w.activeMarkerWindowItem(), 1);
 
-    // F12 closes the active screen and its window-menu entry.
+    // F12 closes the active screen, its queries first, and its window-menu entry.
     QPointer<QWidget> first = w.screenOf(QStringLiteral("P01"));
+    bool queryClosed = false;
+    connect(static_cast<ProbeScreen*>(first.data())->cdsMain, &RecordSet::beforeClose, first,
+            [&] { queryClosed = true; });
     w.mmuMenuWindowCloseClick();
+    QVERIFY(queryClosed);
     QCOMPARE(w.openProgramIds(), QStringList{"P03"});
     QCOMPARE(w.windowMenuProgramIds(), QStringList{"P03"});
     QTRY_VERIFY(first.isNull());
@@ -196,6 +236,21 @@ void TestMainWindow::tabsAndWindowMenuStayInStep()
     QVERIFY(w.openProgramIds().isEmpty());
     QVERIFY(w.windowMenuProgramIds().isEmpty());
     QCOMPARE(w.activeMarkerTab(), -1);
+}
+
+void TestMainWindow::newScreenGetsTheFocus()
+{
+    TestMain w;
+    w.show();
+    QVERIFY(w.OpenProgram(QStringLiteral("입력"), QStringLiteral("FIELDS")));
+    auto* screen = static_cast<FieldScreen*>(w.screenOf(QStringLiteral("FIELDS")));
+    QCOMPARE(w.focusWidget(), screen->first);
+
+    // A field the show handler chose keeps the focus.
+    QVERIFY(w.OpenProgram(QStringLiteral("입력"), QStringLiteral("FIELDS_SHOW")));
+    auto* picked = static_cast<FieldScreen*>(w.screenOf(QStringLiteral("FIELDS_SHOW")));
+    QCOMPARE(w.focusWidget(), picked->second);
+    w.close();
 }
 
 void TestMainWindow::limitOfOpenScreens()
@@ -242,6 +297,9 @@ void TestMainWindow::closingTheMainWindowStopsAtARefusal()
     QVERIFY(!w.close());
     QCOMPARE(w.openProgramIds(), (QStringList{"P01", "REFUSE"}));
     QCOMPARE(w.windowMenuProgramIds(), w.openProgramIds());
+    // The screens that stay keep their data.
+    for (const QString& id : w.openProgramIds())
+        QVERIFY(static_cast<ProbeScreen*>(w.screenOf(id))->cdsMain->isOpen());
 
     TestMain clean;
     clean.clickProgramItems(QStringLiteral("P01"));

@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 class TestStartup : public QObject {
@@ -28,6 +30,7 @@ private slots:
     void connectsThroughServiceAndReadsDisplayName();
     void connectionFailures_data();
     void connectionFailures();
+    void serverAtItsSessionLimit();
     void unresolvableHostLeavesIpEmpty();
     void secondCopyRaisesFirst();
     void splashRegionFollowsMask();
@@ -161,6 +164,36 @@ void TestStartup::connectionFailures()
     QCOMPARE(dialogs.shown.size(), 1);
     const QString prefix = QStringLiteral("데이터베이스와 연결할 수 없습니다.\n\n에러내용:\n");
     QVERIFY2(dialogs.lastText().startsWith(prefix + expectedStart), qPrintable(dialogs.lastText()));
+}
+
+void TestStartup::serverAtItsSessionLimit()
+{
+    // The database admits no further session: the user is told to try again
+    // later rather than shown the raw connection error.
+    const QString admin = QStringLiteral("tv_limit_admin");
+    auto setLimit = [&](int limit) {
+        QSqlQuery q(QSqlDatabase::database(admin));
+        QVERIFY2(q.exec(QStringLiteral("ALTER DATABASE %1 CONNECTION LIMIT %2").arg(m_database).arg(limit)),
+                 qPrintable(q.lastError().text()));
+    };
+    TestDb::openConnection(admin, QStringLiteral("postgres"));
+    setLimit(0);
+    ScriptedDialogs dialogs;
+    const QString exeDir = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() + QLatin1Char('/');
+    QSettings(exeDir + QStringLiteral("TVUpdate.ini"), QSettings::IniFormat)
+        .setValue(QStringLiteral("PROGRAM/PASS"), PasswordCodec::encode(TestDb::kPassword));
+    bool connected = true;
+    {
+        TfrmZZD000 module({TestDb::kService, TestDb::kUser, QStringLiteral("1001"), QStringLiteral("관리자")});
+        connected = module.isConnected();
+    }
+    QFile::remove(exeDir + QStringLiteral("TVUpdate.ini"));
+    setLimit(-1);
+    QSqlDatabase::database(admin).close();
+    QSqlDatabase::removeDatabase(admin);
+    QVERIFY(!connected);
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("현재 너무 많은 사용자가 사용 중이므로 연결할 수 없습니다.\n"
+                                                         "잠시 후 다시 시도하십시오.")});
 }
 
 void TestStartup::unresolvableHostLeavesIpEmpty()
