@@ -120,7 +120,8 @@ BEGIN
                    WHEN coalesce(l.d_amount, 0) <> trunc(coalesce(l.d_amount, 0))
                      OR coalesce(l.c_amount, 0) <> trunc(coalesce(l.c_amount, 0))
                      THEN '금액은 원 단위로 입력하세요.!'
-                   WHEN abs(coalesce(l.d_amount, 0)) >= 1e14 OR abs(coalesce(l.c_amount, 0)) >= 1e14
+                   -- the amount columns are NUMERIC(15): fifteen digits at most
+                   WHEN abs(coalesce(l.d_amount, 0)) >= 1e15 OR abs(coalesce(l.c_amount, 0)) >= 1e15
                      THEN '금액이 너무 큽니다.!'
                    WHEN length(l.ref_data) > 100
                      THEN '적요는 100자까지 입력할 수 있습니다.!'
@@ -135,6 +136,10 @@ BEGIN
     RETURN '[' || coalesce((bad_seq + 1)::TEXT, '?') || '라인] ' || bad_msg;
   END IF;
 
+  -- the header keeps the totals in NUMERIC(15) as well
+  IF abs(sum_d) >= 1e15 OR abs(sum_c) >= 1e15 THEN
+    RETURN '차,대변의 합계금액이 너무 큽니다.!';
+  END IF;
   IF sum_d <> sum_c THEN
     RETURN '차,대변의 합계금액이 다르면 저장 하실수 없습니다.!'
         || ' (차변 ' || to_char(sum_d, 'FM999,999,999,999,990')

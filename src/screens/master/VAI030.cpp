@@ -229,9 +229,10 @@ void TfrmVAI030::AfterNew()
 void TfrmVAI030::AfterEdit()
 {
     cdsMain->edit();
+    // The update finds the row by the code it had; the code itself may be
+    // changed. Account rules follow the new code; the database refuses the
+    // change while slip values still carry the old one.
     m_key = cdsMain->fieldAsString(QStringLiteral("MG_CODE")).trimmed();
-    // Slip values and rules name the item by its code: it stays as it is.
-    SetKeyLocked(edtConCode, true);
     edtConName->setFocus();
 }
 
@@ -260,7 +261,7 @@ void TfrmVAI030::DoSave()
     }
     const QString balYn = rdoBALY->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
     const QString mgType = kindCode();
-    const QString code = State == stEdit ? m_key : PadMgCode(edtConCode->text().trimmed());
+    const QString code = PadMgCode(edtConCode->text().trimmed());
     const QString name = edtConName->text().trimmed();
     const QString upper = edtUpConCode->text().trimmed();
 
@@ -275,10 +276,10 @@ void TfrmVAI030::DoSave()
     } else {
         ExecSql(QStringLiteral(
                     "UPDATE VA030MS\n"
-                    "   SET MG_NAME = :P1, MG_TYPE = :P2, P_MG_CODE = :P3, BAL_YN = :P4, CON_CODE = :P5,\n"
-                    "       U_DATE = LOCALTIMESTAMP(0), U_IP = :P6, U_EMP_NO = :P7\n"
-                    " WHERE MG_CODE = :P0"),
-                {code, name, mgType, upper, balYn, statement, Session::workstationIp, Session::empNo});
+                    "   SET MG_CODE = :P0, MG_NAME = :P1, MG_TYPE = :P2, P_MG_CODE = :P3, BAL_YN = :P4,\n"
+                    "       CON_CODE = :P5, U_DATE = LOCALTIMESTAMP(0), U_IP = :P6, U_EMP_NO = :P7\n"
+                    " WHERE MG_CODE = :P8"),
+                {code, name, mgType, upper, balYn, statement, Session::workstationIp, Session::empNo, m_key});
     }
     tx.commit();
     m_key = code;

@@ -17,15 +17,19 @@
 #include "lookups/LookupSql.h"
 #include "lookups/PopupBtn.h"
 #include "shell/ErrorDlg.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -126,6 +130,8 @@ void TfrmVBI020::build()
     cboCocd->addItems({QStringLiteral("K:") + (company.isEmpty() ? QStringLiteral("리조트") : company), QStringLiteral("A:본사")});
     cboCocd->setCurrentIndex(0);
     cboCocd->setProperty("readOnly", true);
+    // Disabled, so its text is all the clerk sees of it: show it whole.
+    cboCocd->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     dtpAcctDate = new QDateEdit(QDate::currentDate(), panSearch);
     dtpAcctDate->setObjectName(QStringLiteral("dtpAcctDate"));
     dtpAcctDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -244,8 +250,11 @@ void TfrmVBI020::build()
     mainLayout->addLayout(gridHead);
     mainLayout->addWidget(rgrGrid, 1);
 
-    // Lookups without visible buttons of their own.
-    pbtAcct = new TPopupBtn(this);
+    // Lookups without visible buttons of their own. They belong to the data
+    // area, which is usable whenever the grid is: a lookup button outside it
+    // is switched off with the search strip and would ignore F1 and the cell
+    // buttons.
+    pbtAcct = new TPopupBtn(panMain);
     pbtAcct->setObjectName(QStringLiteral("pbtAcct"));
     pbtAcct->hide();
     pbtAcct->setSql(kAccountSql);
@@ -253,13 +262,13 @@ void TfrmVBI020::build()
     pbtAcct->setColumnTitles({QStringLiteral("계정코드"), QStringLiteral("계정조회명"), QStringLiteral("상위계정"),
                               QStringLiteral("계정명")});
     pbtAcct->setColumnWidths({QStringLiteral("8"), QStringLiteral("20"), QStringLiteral("0"), QStringLiteral("30")});
-    edtAcctLink = new QLineEdit(this);
+    edtAcctLink = new QLineEdit(panMain);
     edtAcctLink->hide();
     pbtAcct->setLinkControl(edtAcctLink);
-    pbtItem = new TPopupBtn(this);
+    pbtItem = new TPopupBtn(panMain);
     pbtItem->setObjectName(QStringLiteral("pbtItem"));
     pbtItem->hide();
-    edtItemLink = new QLineEdit(this);
+    edtItemLink = new QLineEdit(panMain);
     edtItemLink->hide();
     pbtItem->setLinkControl(edtItemLink);
 
@@ -301,14 +310,14 @@ void TfrmVBI020::build()
             applyItemLookupResult(values);
         else
             setLineValue(fieldOf(m_lookupColumn), QString());
+        // What the lookup wrote is settled: leaving the cell afterwards is no
+        // change that would look the "code:name" text up again.
+        if (rgrGrid->currentGridColumn() == m_lookupColumn)
+            m_enteredText = rgrGrid->cellText(cdsLines->currentRow(), m_lookupColumn);
     });
     connect(btnLineDel, &QPushButton::clicked, this, &TfrmVBI020::btnLineDelClick);
     connect(cbxDept, &QComboBox::currentIndexChanged, this, &TfrmVBI020::setSlipLookupConditions);
     connect(dtpAcctDate, &QDateEdit::dateChanged, this, &TfrmVBI020::setSlipLookupConditions);
-    connect(edtSlipNo, &QLineEdit::editingFinished, this, [this] {
-        if (edtSlipNo->text().trimmed().isEmpty() && bbtAdd->isEnabled() && edtSlipNo->hasFocus())
-            bbtAdd->setFocus();
-    });
 
     connect(rgrGrid, &DataGrid::cellEntered, this, &TfrmVBI020::onCellEntered);
     connect(rgrGrid, &DataGrid::cellExited, this, &TfrmVBI020::onCellExited);
@@ -403,11 +412,29 @@ void TfrmVBI020::RefreshButtons()
         w->setEnabled(w != cboCocd);
     bbtSearch->setEnabled(State == stNone && !m_creationFailed);
     bbtAdd->setEnabled(State != stInsert && !m_creationFailed);
+    // The slip number names the slip on the screen; another one is looked up
+    // only when a search can load it.
+    edtSlipNo->setReadOnly(!bbtSearch->isEnabled());
+    pbtSlipNo->setEnabled(bbtSearch->isEnabled());
     if (State == stBrowse && m_hasSlip) {
         bbtSave->setEnabled(!m_confirmed);
         bbtDelete->setEnabled(!m_confirmed);
     }
     panDisp->setEnabled(true);
+}
+
+// Leaving the slip number empty by the keyboard means a new slip is next. A
+// click elsewhere (the date, the department) is not taken from the user.
+void TfrmVBI020::FieldExit(QWidget* control)
+{
+    TfrmZQI020::FieldExit(control);
+    if (control != edtSlipNo || !edtSlipNo->text().trimmed().isEmpty() || QApplication::mouseButtons() != Qt::NoButton
+        || QApplication::activeWindow() != window())
+        return;
+    QTimer::singleShot(0, bbtAdd, [add = QPointer<QPushButton>(bbtAdd)] {
+        if (add && add->isEnabled() && add->isVisible())
+            add->setFocus(Qt::TabFocusReason);
+    });
 }
 
 void TfrmVBI020::setGridEditable(bool editable)
@@ -500,8 +527,10 @@ bool TfrmVBI020::loadSlip()
 
     cdsLines->disableControls();
     cdsLines->emptyDataSet();
+    QHash<int, int> rowOfSeq;
     do {
         const int row = cdsLines->recordCount();
+        rowOfSeq.insert(q.value(QStringLiteral("SLIP_SEQ_NO")).toInt(), row);
         cdsLines->append();
         const QString acct = q.value(QStringLiteral("ACCT_CODE")).toString().trimmed();
         if (!m_confirmed) {
@@ -523,6 +552,31 @@ bool TfrmVBI020::loadSlip()
         setLineValue(fieldOf(colBuName), q.value(QStringLiteral("BU_ACCT_NAME")));
         cdsLines->post();
     } while (q.next());
+    if (m_confirmed) {
+        // A confirmed line is shown, not edited: its item columns are named
+        // after the items it was stored with.
+        QSqlQuery items = RunQuery(QStringLiteral("SELECT D.SLIP_SEQ_NO, D.LINEUP_NO, D.MG_CODE, B.MG_NAME\n"
+                                                  "  FROM %1VB011DT D LEFT JOIN VA030MS B ON B.MG_CODE = D.MG_CODE\n"
+                                                  " WHERE D.SLIP_NO = :P0\n"
+                                                  " ORDER BY D.SLIP_SEQ_NO, D.LINEUP_NO")
+                                       .arg(schema),
+                                   {slipNo});
+        while (items.next()) {
+            const auto found = rowOfSeq.constFind(items.value(0).toInt());
+            LineRule r;
+            r.lineupNo = items.value(1).toInt();
+            if (found == rowOfSeq.constEnd() || r.lineupNo < 1 || r.lineupNo > 7)
+                continue;
+            r.line = *found;
+            r.acctCode = lineText(r.line, colAcctCode);
+            r.mgCode = items.value(2).toString().trimmed();
+            r.mgName = items.value(3).toString();
+            m_rules << r;
+            cdsLines->moveTo(r.line);
+            setLineValue(fieldOf(colCd1 + r.lineupNo - 1), r.mgCode);
+            cdsLines->post();
+        }
+    }
     cdsLines->first();
     cdsLines->enableControls();
 
@@ -575,6 +629,9 @@ void TfrmVBI020::bbtCancelClick()
     m_slipNo.clear();
     m_hasSlip = false;
     m_confirmed = false;
+    // No slip is on the screen: no state to show, nothing to print or delete.
+    lblApproval->clear();
+    RecordCount = 0;
     setGridEditable(false);
     refreshCaptions(-1);
     RefreshButtons();
@@ -826,16 +883,33 @@ bool TfrmVBI020::checkRequiredItems(int row, bool showMessage)
     return true;
 }
 
+void TfrmVBI020::placeCursor(int row, int column)
+{
+    {
+        const QScopedValueRollback<bool> placing(m_placing, true);
+        rgrGrid->setCurrentCell(row, column);
+    }
+    syncEnteredCell();
+}
+
+void TfrmVBI020::syncEnteredCell()
+{
+    const int row = cdsLines->currentRow();
+    m_lastColumn = rgrGrid->currentGridColumn();
+    m_enteredText = rgrGrid->cellText(row, m_lastColumn);
+    refreshCaptions(row);
+}
+
 void TfrmVBI020::onRowEntered(int row)
 {
-    if (m_loading)
+    if (m_loading || m_placing)
         return;
     refreshCaptions(row);
 }
 
 void TfrmVBI020::onRowExited(int row)
 {
-    if (m_loading)
+    if (m_loading || m_placing)
         return;
     const int last = cdsLines->recordCount() - 1;
     if (row == last && last > 0 && lineText(row, colAcctCode).trimmed().isEmpty()) {
@@ -851,7 +925,7 @@ void TfrmVBI020::onRowExited(int row)
 
 void TfrmVBI020::onCellEntered(int row, const QString& field)
 {
-    if (m_loading || cdsLines->isEmpty())
+    if (m_loading || m_placing || cdsLines->isEmpty())
         return;
     const int column = columnOfField(field);
     const int previous = m_lastColumn;
@@ -881,7 +955,7 @@ void TfrmVBI020::onCellEntered(int row, const QString& field)
 
 void TfrmVBI020::onCellExited(int row, const QString& field)
 {
-    if (m_loading || m_appending || row < 0 || row >= cdsLines->recordCount() || !rgrGrid->isEditable())
+    if (m_loading || m_appending || m_placing || row < 0 || row >= cdsLines->recordCount() || !rgrGrid->isEditable())
         return;
     const int column = columnOfField(field);
     const QString text = rgrGrid->cellText(row, column);
@@ -995,7 +1069,13 @@ void TfrmVBI020::btnLineDelClick()
         cdsLines->cancel();
     cdsLines->deleteRecord();
     recomputeTotals();
-    refreshCaptions(cdsLines->currentRow());
+    if (cdsLines->isEmpty() && rgrGrid->isEditable()) {
+        // An editable slip always offers a line to write on.
+        appendLine();
+        rgrGrid->setFocus();
+        placeCursor(0, colAcctCode);
+    }
+    syncEnteredCell();
 }
 
 // --- save and delete --------------------------------------------------------------------------
@@ -1036,6 +1116,7 @@ void TfrmVBI020::DoSave()
         cdsLines->moveTo(last);
         removeRules(last);
         cdsLines->deleteRecord();
+        syncEnteredCell();
     }
     if (cboCocd->currentIndex() < 0) {
         ShowInfo(QStringLiteral("사업부문을 선택하세요.!"));
@@ -1057,17 +1138,17 @@ void TfrmVBI020::DoSave()
         const SlipLine& l = lines[row];
         if (lineText(row, colV1Name).isEmpty() && lineText(row, colV2Name).isEmpty()
             && lineText(row, colAcctName).isEmpty()) {
-            rgrGrid->setCurrentCell(row, colAcctCode);
+            placeCursor(row, colAcctCode);
             ShowInfo(QStringLiteral("계정과목을 바르게 입력하세요.!"));
             return;
         }
         if (l.debit != 0 && l.credit != 0) {
-            rgrGrid->setCurrentCell(row, colDebit);
+            placeCursor(row, colDebit);
             ShowInfo(QStringLiteral("차대변에 같이 금액이 들어갈수 없습니다.!"));
             return;
         }
         if (qAbs(l.debit) > kMaxAmount || qAbs(l.credit) > kMaxAmount || qAbs(debitTotal) > kMaxAmount) {
-            rgrGrid->setCurrentCell(row, l.debit != 0 ? colDebit : colCredit);
+            placeCursor(row, l.debit != 0 ? colDebit : colCredit);
             ShowInfo(QStringLiteral("금액이 너무 큽니다. 15자리 이하로 입력하십시오.!"));
             return;
         }
@@ -1077,7 +1158,7 @@ void TfrmVBI020::DoSave()
                 continue;
             const bool required = debitSide ? r.dMust == QLatin1String("Y") : r.cMust == QLatin1String("Y");
             if (required && l.itemValues[r.lineupNo - 1].isEmpty()) {
-                rgrGrid->setCurrentCell(row, colMg1 + r.lineupNo - 1);
+                placeCursor(row, colMg1 + r.lineupNo - 1);
                 ShowInfo(lineText(row, colAcctName) + QStringLiteral(" 의[") + r.mgName
                          + (debitSide ? QStringLiteral("]는(은) 차변일때 필수입력 입니다.!")
                                       : QStringLiteral("]는(은) 대변일때 필수입력 입니다.!")));
@@ -1105,7 +1186,9 @@ void TfrmVBI020::DoSave()
     } catch (const std::exception& e) {
         HideWait();
         tx.rollback();
-        QString cause = answer;
+        // The procedure's refusal, or, when it had not answered (or had
+        // answered and the commit failed), the database's own reason.
+        QString cause = ProcResult::isSlipSuccess(answer) ? QString() : answer;
         if (cause.isEmpty()) {
             const auto* server = dynamic_cast<const ServerError*>(&e);
             cause = server ? TranslateOracleError(server->nativeError(), server->entries().last().message)

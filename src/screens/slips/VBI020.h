@@ -53,6 +53,7 @@ protected:
     TfrmVBI020(const QString& programId, bool pastData, QWidget* parent);
 
     void RefreshButtons() override;
+    void FieldExit(QWidget* control) override;
     void DoSave() override;
     void DoDelete() override;
 
@@ -77,6 +78,12 @@ private:
     void onCellButton(int row, const QString& field);
     void onCellKey(QKeyEvent* event);
 
+    // The screen itself puts the cursor on a cell (a failed check, a line
+    // removed): no cell is left by the user, so nothing of leaving runs.
+    void placeCursor(int row, int column);
+    // The grid now stands on a cell the user did not enter: its text is what
+    // a later exit compares with, its line names the item columns.
+    void syncEnteredCell();
     void runAccountLookup(int row, const QString& text, bool window);
     void runItemLookup(int row, int column, const QString& text, bool window);
     const LineRule* ruleAt(int row, int column) const;
@@ -99,6 +106,7 @@ private:
     int m_lookupColumn = colMg1;
     bool m_loading = false;
     bool m_appending = false;
+    bool m_placing = false;
     bool m_confirmed = false;
     bool m_hasSlip = false;   // a loaded or saved slip is on the screen
     bool m_creationFailed = false;

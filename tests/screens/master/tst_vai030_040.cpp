@@ -159,6 +159,7 @@ private slots:
     void itemDelete();
     void itemDeleteRefused_data();
     void itemDeleteRefused();
+    void itemCodeChangeRefusedWhileSlipsUseIt();
 
     // Rules.
     void ruleButtons_data();
@@ -448,18 +449,26 @@ void TestVAI030_040::itemAddEditCancel()
     QCOMPARE(s.records()->fieldAsString(QStringLiteral("MG_TYPE_NAME")), QStringLiteral("문자형"));
     QCOMPARE(s.records()->fieldAsString(QStringLiteral("U_EMP_NO")), QStringLiteral("1001"));
 
-    // Edit: the code is locked, the name field takes the focus.
+    // Edit: the name field takes the focus; the code may change, and the
+    // account rules that use the item follow it.
+    ExecSql(QStringLiteral("INSERT INTO VA040MS (ACCT_CODE, MG_CODE, LINEUP_NO) VALUES ('1110610', '007', 5)"));
     s.click("bbtEdit");
-    QVERIFY(s.edit("edtConCode")->isReadOnly());
     QCOMPARE(QApplication::focusWidget(), s.edit("edtConName"));
-    s.edit("edtConCode")->setText(QStringLiteral("008"));
+    s.edit("edtConCode")->setFocus();
+    s.edit("edtConCode")->setText(QStringLiteral("8"));
+    s.leave(s.edit("edtConCode"), s.edit("edtConName"));
+    QCOMPARE(s.edit("edtConCode")->text(), QStringLiteral("008"));
     s.edit("edtConName")->setText(QStringLiteral("예금종류(조회)"));
     s.radio("rdoMgTypeF")->setChecked(true);
     s.click("bbtSave");
+    QVERIFY2(m_dialogs->shown.isEmpty() && m_errors.isEmpty(), qPrintable(m_dialogs->lastText() + m_errors.join(' ')));
     QCOMPARE(s.State, 1);
-    QCOMPARE(dbCount(QStringLiteral("SELECT count(*) FROM VA030MS WHERE MG_CODE = '008'")), 0);
-    QCOMPARE(dbText(QStringLiteral("SELECT MG_NAME || MG_TYPE FROM VA030MS WHERE MG_CODE = '007'")), QStringLiteral("예금종류(조회)2"));
+    QCOMPARE(dbCount(QStringLiteral("SELECT count(*) FROM VA030MS WHERE MG_CODE = '007'")), 0);
+    QCOMPARE(dbText(QStringLiteral("SELECT MG_NAME || MG_TYPE FROM VA030MS WHERE MG_CODE = '008'")), QStringLiteral("예금종류(조회)2"));
+    QCOMPARE(rulesOf(QStringLiteral("1110610")), (QStringList{QStringLiteral("1:101:Y:Y:Y:1"), QStringLiteral("5:008:N:N:Y:0")}));
+    QCOMPARE(s.records()->fieldAsString(QStringLiteral("MG_CODE")), QStringLiteral("008"));
     QCOMPARE(s.records()->fieldAsString(QStringLiteral("MG_TYPE_NAME")), QStringLiteral("조회형"));
+    ExecSql(QStringLiteral("DELETE FROM VA040MS WHERE ACCT_CODE = '1110610' AND LINEUP_NO = 5"));
 
     // Cancel of an edit shows the saved row again.
     s.click("bbtEdit");
@@ -470,8 +479,8 @@ void TestVAI030_040::itemAddEditCancel()
     QCOMPARE(s.edit("edtConName")->text(), QStringLiteral("예금종류(조회)"));
     QVERIFY(s.radio("rdoBALY")->isChecked());
     QVERIFY(s.edit("edtSConCode")->text().isEmpty());
-    QCOMPARE(dbText(QStringLiteral("SELECT MG_NAME FROM VA030MS WHERE MG_CODE = '007'")), QStringLiteral("예금종류(조회)"));
-    ExecSql(QStringLiteral("DELETE FROM VA030MS WHERE MG_CODE = '007'"));
+    QCOMPARE(dbText(QStringLiteral("SELECT MG_NAME FROM VA030MS WHERE MG_CODE = '008'")), QStringLiteral("예금종류(조회)"));
+    ExecSql(QStringLiteral("DELETE FROM VA030MS WHERE MG_CODE = '008'"));
 }
 
 void TestVAI030_040::itemSaveChecks_data()
@@ -563,6 +572,29 @@ void TestVAI030_040::itemDeleteRefused()
     QCOMPARE(column(QStringLiteral("SELECT ACCT_CODE || LINEUP_NO FROM VA040MS WHERE MG_CODE = :P0 ORDER BY 1"), {code}), rules);
     if (code == QLatin1String("993"))
         ExecSql(QStringLiteral("DELETE FROM VA040MS WHERE MG_CODE = '993'"));
+}
+
+void TestVAI030_040::itemCodeChangeRefusedWhileSlipsUseIt()
+{
+    const QStringList rules = column(QStringLiteral("SELECT ACCT_CODE || LINEUP_NO FROM VA040MS WHERE MG_CODE = '103' ORDER BY 1"));
+    ItemScreen s;
+    show(s);
+    s.edit("edtSConCode")->setText(QStringLiteral("103"));
+    s.click("bbtSearch");
+    QCOMPARE(s.RecordCount, 1);
+    s.click("bbtEdit");
+    s.edit("edtConCode")->setFocus();
+    s.edit("edtConCode")->setText(QStringLiteral("996"));
+    s.leave(s.edit("edtConCode"), s.edit("edtConName"));
+    QTest::mouseClick(s.button("bbtSave"), Qt::LeftButton);
+    QCOMPARE(m_errors, QStringList{kReferenced});
+    QCOMPARE(s.State, 2);
+    QVERIFY(s.button("bbtSave")->isEnabled());
+    QCOMPARE(dbCount(QStringLiteral("SELECT count(*) FROM VA030MS WHERE MG_CODE IN ('103', '996')")), 1);
+    QCOMPARE(dbCount(QStringLiteral("SELECT count(*) FROM VA030MS WHERE MG_CODE = '103'")), 1);
+    QCOMPARE(column(QStringLiteral("SELECT ACCT_CODE || LINEUP_NO FROM VA040MS WHERE MG_CODE = '103' ORDER BY 1")), rules);
+    s.click("bbtCancel");
+    QCOMPARE(s.edit("edtConCode")->text(), QStringLiteral("103"));
 }
 
 // --- rules ------------------------------------------------------------------------------------

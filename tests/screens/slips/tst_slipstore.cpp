@@ -81,6 +81,8 @@ private slots:
     void savesLinesAndItemsUnchanged();
     void refusalsLeaveNothing_data();
     void refusalsLeaveNothing();
+    void amountsUpToFifteenDigits_data();
+    void amountsUpToFifteenDigits();
     void updateAndDeleteAndConfirmedRefusal();
     void concurrentSaversGetUniqueNumbers();
     void lostConnectionLeavesNoTrace();
@@ -174,6 +176,35 @@ void TestSlipStore::refusalsLeaveNothing()
     const QString answer = saveCommitted(h, {line(m_acct.plain1, debit, 0), line(m_acct.plain2, 0, credit)});
     QVERIFY2(answer.startsWith(QLatin1Char('E')), qPrintable(answer));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM VB010MS")).toInt(), before);
+}
+
+void TestSlipStore::amountsUpToFifteenDigits_data()
+{
+    QTest::addColumn<QList<qint64>>("amounts");  // each a debit line and a credit line of that amount
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("fifteen digits") << QList<qint64>{999999999999999LL} << true;
+    QTest::newRow("sixteen digits") << QList<qint64>{1000000000000000LL} << false;
+    QTest::newRow("totals of sixteen digits") << QList<qint64>{600000000000000LL, 600000000000000LL} << false;
+}
+
+void TestSlipStore::amountsUpToFifteenDigits()
+{
+    QFETCH(QList<qint64>, amounts);
+    QFETCH(bool, saved);
+    const int before = Db::scalar(QStringLiteral("SELECT count(*) FROM VB010MS")).toInt();
+    QList<SlipLine> lines;
+    for (qint64 amount : amounts)
+        lines << line(m_acct.plain1, amount, 0) << line(m_acct.plain2, 0, amount);
+    const QString answer = saveCommitted(header(QStringLiteral("NI0000000004")), lines);
+    QVERIFY2(answer.startsWith(QLatin1Char(saved ? 'R' : 'E')), qPrintable(answer));
+    if (saved) {
+        QCOMPARE(Db::scalar(QStringLiteral("SELECT TOTAL_D_AMT FROM VB010MS WHERE SLIP_NO = :P0"),
+                            {ProcResult::slipNumber(answer)}).toLongLong(),
+                 amounts.first());
+    } else {
+        QVERIFY2(answer.contains(QStringLiteral("너무 큽니다")), qPrintable(answer));
+        QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM VB010MS")).toInt(), before);
+    }
 }
 
 void TestSlipStore::updateAndDeleteAndConfirmedRefusal()

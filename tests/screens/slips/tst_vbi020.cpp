@@ -7,7 +7,10 @@
 #include "common/Query.h"
 #include "common/Session.h"
 #include "grid/DataGrid.h"
+#include "grid/DisplayFormat.h"
 #include "grid/RecordSet.h"
+#include "lookups/PopupBtn.h"
+#include "lookups/PopupWnd.h"
 #include "screens/slips/VBI020.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
@@ -18,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTableView>
 
 namespace {
 
@@ -60,6 +64,30 @@ QString cell(TfrmVBI020& s, int row, int column)
     return s.lines()->value(row, TfrmVBI020::fieldOf(column)).toString();
 }
 
+// A lookup window answered like a clerk: the row whose first column is
+// `wanted` is chosen (none: the window is cancelled). The window's column
+// captions are kept for the test to look at.
+std::function<int(QDialog*)> chooseRow(const QString& wanted, QStringList* captions = nullptr)
+{
+    return [wanted, captions](QDialog* d) {
+        auto* w = qobject_cast<TfrmPopupWnd*>(d);
+        if (!w)
+            return int(QDialog::Accepted);
+        if (captions) {
+            captions->clear();
+            for (int c = 0; c < w->columnCount(); ++c)
+                if (!w->DBGrid->isColumnHidden(c))
+                    *captions << w->DBGrid->model()->headerData(c, Qt::Horizontal).toString();
+        }
+        for (int r = 0; r < w->rowCount(); ++r) {
+            w->setCurrentRow(r);
+            if (w->currentRowTexts().value(0).trimmed() == wanted)
+                return int(QDialog::Accepted);
+        }
+        return int(QDialog::Rejected);
+    };
+}
+
 }  // namespace
 
 class TestVBI020 : public QObject {
@@ -73,9 +101,15 @@ private slots:
     void writeSaveLoadChangeDelete();
     void checksStopTheSave_data();
     void checksStopTheSave();
+    void saveChecksInOrder_data();
+    void saveChecksInOrder();
     void accountRulesAndCarriedValues();
     void dateItemsAreNormalised_data();
     void dateItemsAreNormalised();
+    void itemLookupResults_data();
+    void itemLookupResults();
+    void lookupsFromKeysAndCellButtons();
+    void slipNumberFieldAndCancel();
     void lineDeletionShiftsRules();
     void storedLookupStatementCannotWrite();
     void confirmedSlipOpensReadOnlyFromHandOff();
@@ -257,6 +291,86 @@ void TestVBI020::checksStopTheSave()
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM VB010MS")).toInt(), before);
 }
 
+void TestVBI020::saveChecksInOrder_data()
+{
+    // Lines as "account,debit,credit[,item 1]" typed in order ("-": no
+    // account); DEPT stands for a valid department value. The cursor is
+    // expected on (row, column); -1 where the check does not move it.
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("totals come before the lines")
+        << QStringList{"7510110,1000,0", "1110110,0,999"} << "차,대변의 합계금액이 다르면 저장 하실수 없습니다.!" << -1 << -1;
+    QTest::newRow("a line without account")
+        << QStringList{"7510110,1000,0,DEPT", "-,0,0", "1110110,0,1000"} << "계정과목을 바르게 입력하세요.!" << 1
+        << int(C::colAcctCode);
+    QTest::newRow("two lines: the empty last line stays")
+        << QStringList{"1110110,0,0", "-,0,0"} << "계정과목을 바르게 입력하세요.!" << 1 << int(C::colAcctCode);
+    QTest::newRow("debit and credit on one line")
+        << QStringList{"7510110,1000,0,DEPT", "1110110,500,1500"} << "차대변에 같이 금액이 들어갈수 없습니다.!" << 1
+        << int(C::colDebit);
+    QTest::newRow("item required on the debit")
+        << QStringList{"7510110,1000,0", "1110110,0,1000"} << "임원급여 의[판관부서]는(은) 차변일때 필수입력 입니다.!" << 0
+        << int(C::colMg1);
+    QTest::newRow("item required on the credit")
+        << QStringList{"1110110,1000,0", "1110120,0,1000"} << "보통예금 의[은행]는(은) 대변일때 필수입력 입니다.!" << 1
+        << int(C::colMg1);
+    QTest::newRow("a zero line counts as credit")
+        << QStringList{"1110110,1000,0", "1110110,0,1000", "2110470,0,0"}
+        << "예약선수금 의[입금자]는(은) 대변일때 필수입력 입니다.!" << 2 << int(C::colMg1);
+}
+
+void TestVBI020::saveChecksInOrder()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, message);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    const QString dept = Db::scalar(QStringLiteral("SELECT MIN(AFF_DEPT_CODE) FROM VA160MS WHERE USE_YN = 'Y' "
+                                                   "AND DEPT_AFF_YN = 'P' AND DEPT_TYPE IN ('2','3','4')")).toString();
+    ScriptedDialogs dialogs;
+    TfrmVBI020 s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    button(s, "bbtAdd")->click();
+    for (int n = 0; n < lines.size(); ++n) {
+        const QStringList parts = lines[n].split(QLatin1Char(','));
+        while (s.lines()->recordCount() <= n) {
+            s.lines()->append();
+            s.lines()->post();
+        }
+        const qint64 debit = parts.value(1).toLongLong();
+        const qint64 credit = parts.value(2).toLongLong();
+        if (parts.value(0) != QLatin1String("-"))
+            typeCell(s, n, C::colAcctCode, parts.value(0));
+        if (parts.value(3) == QLatin1String("DEPT"))
+            typeCell(s, n, C::colMg1, dept);
+        if (debit)
+            typeCell(s, n, C::colDebit, QString::number(debit));
+        if (credit)
+            typeCell(s, n, C::colCredit, QString::number(credit));
+        if (debit && credit) {
+            // Typing one amount clears the other; only a value list (a
+            // received note) or an old slip leaves both.
+            s.lines()->moveTo(n);
+            s.lines()->edit();
+            s.lines()->setValue(C::fieldOf(C::colDebit), debit);
+            s.lines()->post();
+        }
+    }
+    const QString temporary = s.currentSlipNo();
+    dialogs.clear();
+    button(s, "bbtSave")->click();
+    QCOMPARE(dialogs.texts(), QStringList{message});
+    QCOMPARE(s.currentSlipNo(), temporary);
+    QVERIFY(button(s, "bbtSave")->isEnabled());
+    if (row >= 0) {
+        QCOMPARE(s.grid()->currentIndex().row(), row);
+        QCOMPARE(s.grid()->currentGridColumn(), column);
+    }
+}
+
 void TestVBI020::accountRulesAndCarriedValues()
 {
     ScriptedDialogs dialogs;
@@ -320,6 +434,190 @@ void TestVBI020::dateItemsAreNormalised()
     QCOMPARE(cell(s, 0, C::colMg1 + 3), shown);
 }
 
+void TestVBI020::itemLookupResults_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QString>("item");       // an item whose value list the row replaces
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QStringList>("typed");     // "column=text", in order, on line 1
+    QTest::addColumn<QStringList>("expected");  // "column=value" afterwards
+    QTest::newRow("101 customer brings its business number")
+        << "1110410" << "" << "" << QStringList{"6=0100000009"}
+        << QStringList{"6=0100000009:(주)대관령청정식품", "7=718-81-14701"};
+    QTest::newRow("154 found by business number typed with dashes")
+        << "1111220" << "" << "" << QStringList{"6=718-81-14701"}
+        << QStringList{"6=0100000009:718-81-14701", "7=(주)대관령청정식품"};
+    QTest::newRow("104 lists the accounts of the bank on its left")
+        << "1110120" << "" << "" << QStringList{"6=0300000006", "7=x"}
+        << QStringList{"6=0300000006:중소기업은행", "7=010-123456-01-011:MMDA"};
+    QTest::newRow("998 names the operating income/expense code")
+        << "5110110" << "" << "" << QStringList{"11=100002"}
+        << QStringList{"11=100002:임원급여", "23=판관비,급여성경비,급여,본사,임원급여"};
+    QTest::newRow("116 bank into item 1, note number into the cell")
+        << "2110120" << "116"
+        << "SELECT X.BANK, X.NM, X.BILL\n  FROM (VALUES ('0300000001', '국민은행', 'PN0001'),\n"
+           "               ('0300000002', '신한은행', 'PN0002')) X (BANK, NM, BILL)\n WHERE X.BILL LIKE :bill_no"
+        << QStringList{"9=PN0002"} << QStringList{"6=0300000002:신한은행", "9=PN0002"};
+    QTest::newRow("117 bank, due date, number and the debit")
+        << "1110510" << "117"
+        << "SELECT X.BANK, X.NM, X.DUE, X.BILL, X.AMT\n"
+           "  FROM (VALUES ('0300000001', '국민은행', '2027-01-31', 'RB0001', 1250000)) X (BANK, NM, DUE, BILL, AMT)\n"
+           " WHERE X.BILL LIKE :bill_no"
+        << QStringList{"6=RB0001"}
+        << QStringList{"6=0300000001:국민은행", "7=2027-01-31", "8=RB0001", "14=1250000"};
+    QTest::newRow("nothing found empties the cell")
+        << "1110410" << "" << "" << QStringList{"6=ZZZ"} << QStringList{"6=", "7="};
+}
+
+void TestVBI020::itemLookupResults()
+{
+    QFETCH(QString, account);
+    QFETCH(QString, item);
+    QFETCH(QString, statement);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, expected);
+    struct Restore {
+        QString item, statement;
+        ~Restore()
+        {
+            if (!item.isEmpty())
+                ExecSql(QStringLiteral("UPDATE VA030MS SET CON_CODE = :P0 WHERE MG_CODE = :P1"), {statement, item});
+        }
+    } restore{item, item.isEmpty() ? QString()
+                                   : Db::scalar(QStringLiteral("SELECT CON_CODE FROM VA030MS WHERE MG_CODE = :P0"), {item})
+                                         .toString()};
+    if (!item.isEmpty())
+        ExecSql(QStringLiteral("UPDATE VA030MS SET CON_CODE = :P0 WHERE MG_CODE = :P1"), {statement, item});
+
+    ScriptedDialogs dialogs;
+    TfrmVBI020 s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    button(s, "bbtAdd")->click();
+    typeCell(s, 0, C::colAcctCode, account);
+    QCOMPARE(cell(s, 0, C::colAcctCode), account);
+    for (const QString& step : typed) {
+        const int eq = step.indexOf(QLatin1Char('='));
+        typeCell(s, 0, step.left(eq).toInt(), step.mid(eq + 1));
+    }
+    for (const QString& e : expected) {
+        const int eq = e.indexOf(QLatin1Char('='));
+        const int column = e.left(eq).toInt();
+        if (column == C::colDebit) {
+            QCOMPARE(cell(s, 0, column).toLongLong(), e.mid(eq + 1).toLongLong());
+            QCOMPARE(s.grid()->footerText(QStringLiteral("D_AMOUNT")), FormatNumber(e.mid(eq + 1).toDouble(), "#,##0"));
+        } else {
+            QCOMPARE(cell(s, 0, column), e.mid(eq + 1));
+        }
+    }
+}
+
+void TestVBI020::lookupsFromKeysAndCellButtons()
+{
+    ScriptedDialogs dialogs;
+    TfrmVBI020 s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    button(s, "bbtAdd")->click();
+    DataGrid* g = s.grid();
+    QCOMPARE(g->currentGridColumn(), int(C::colAcctCode));
+
+    // F1 on the account: the account window; the chosen account fills the line.
+    QStringList captions;
+    dialogs.onDialog = chooseRow(QStringLiteral("7510110"), &captions);
+    QTest::keyClick(g, Qt::Key_F1);
+    QCOMPARE(dialogs.dialogsRun.size(), 1);
+    QCOMPARE(captions, (QStringList{QStringLiteral("계정코드"), QStringLiteral("계정조회명"), QStringLiteral("계정명")}));
+    QCOMPARE(cell(s, 0, C::colAcctCode), QStringLiteral("7510110"));
+    QCOMPARE(cell(s, 0, C::colAcctName), QStringLiteral("임원급여"));
+    QCOMPARE(cell(s, 0, C::colV1Code), QStringLiteral("7510000"));
+    QCOMPARE(g->columnCaption(C::colMg1), QStringLiteral("판관부서"));
+    QCOMPARE(g->currentGridColumn(), int(C::colMg1));
+    QCOMPARE(cell(s, 0, C::colMg7), QStringLiteral("01:판관비"));
+
+    // F1 on a lookup item: its value list with the plain captions.
+    const QString dept = Db::scalar(QStringLiteral("SELECT MIN(AFF_DEPT_CODE) FROM VA160MS WHERE USE_YN = 'Y' "
+                                                   "AND DEPT_AFF_YN = 'P' AND DEPT_TYPE IN ('2','3','4')")).toString();
+    dialogs.onDialog = chooseRow(dept, &captions);
+    QTest::keyClick(g, Qt::Key_F1);
+    QCOMPARE(dialogs.dialogsRun.size(), 2);
+    QCOMPARE(captions, (QStringList{QStringLiteral("코    드"), QStringLiteral("항 목 명")}));
+    QVERIFY2(cell(s, 0, C::colMg1).startsWith(dept + QLatin1Char(':')), qPrintable(cell(s, 0, C::colMg1)));
+
+    // The cell button of the customer item: the customer list.
+    g->setCurrentCell(0, C::colMg1 + 1);
+    dialogs.onDialog = chooseRow(QStringLiteral("0100000009"), &captions);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->cellButtonRect(0, C::colMg1 + 1).center());
+    QCOMPARE(dialogs.dialogsRun.size(), 3);
+    QCOMPARE(captions, (QStringList{QStringLiteral("코    드"), QStringLiteral("거래처명"), QStringLiteral("대 표 자"),
+                                    QStringLiteral("사업자번호")}));
+    QCOMPARE(cell(s, 0, C::colMg1 + 1), QStringLiteral("0100000009:(주)대관령청정식품"));
+
+    // A window closed without a choice empties the cell it was opened for.
+    dialogs.onDialog = chooseRow(QString());
+    QTest::keyClick(g, Qt::Key_F1);
+    QCOMPARE(dialogs.dialogsRun.size(), 4);
+    QVERIFY(cell(s, 0, C::colMg1 + 1).isEmpty());
+}
+
+void TestVBI020::slipNumberFieldAndCancel()
+{
+    ScriptedDialogs dialogs;
+    TfrmVBI020 s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    s.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    auto* slipNo = s.findChild<QLineEdit*>(QStringLiteral("edtSlipNo"));
+    auto* slipLookup = s.findChild<TPopupBtn*>(QStringLiteral("pbtSlipNo"));
+
+    // Leaving the slip number empty: a new slip is next.
+    slipNo->setFocus();
+    QTest::keyClick(slipNo, Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button(s, "bbtAdd")));
+
+    // A slip chosen in the slip-number lookup is loaded.
+    auto* depts = s.findChild<QComboBox*>(QStringLiteral("cbxDept"));
+    QSqlQuery q = RunQuery(QStringLiteral(
+        "SELECT SLIP_NO, TO_CHAR(SLIP_DATE, 'YYYY-MM-DD'), DEPT_CODE FROM VB010MS\n"
+        " WHERE CONF_DATE IS NULL AND SLIP_DEL_YN = 'N' ORDER BY SLIP_NO"));
+    QString number;
+    while (number.isEmpty() && q.next()) {
+        const int index = depts->findData(q.value(2).toString());
+        if (index < 0)
+            continue;
+        depts->setCurrentIndex(index);
+        s.findChild<QDateEdit*>(QStringLiteral("dtpAcctDate"))->setDate(QDate::fromString(q.value(1).toString(), Qt::ISODate));
+        number = q.value(0).toString();
+    }
+    QVERIFY(!number.isEmpty());
+    dialogs.onDialog = chooseRow(number);
+    slipLookup->click();
+    QCOMPARE(s.currentSlipNo(), number);
+    QCOMPARE(s.approvalText(), QStringLiteral("미확정"));
+    QVERIFY(s.lines()->recordCount() > 0);
+
+    // While a slip is on the screen another number is neither typed nor looked up.
+    QVERIFY(slipNo->isReadOnly());
+    QVERIFY(!slipLookup->isEnabled());
+    button(s, "bbtAdd")->click();
+    QVERIFY(slipNo->isReadOnly());
+    QVERIFY(!slipLookup->isEnabled());
+
+    // Cancel of the new slip leaves an empty screen with nothing to print,
+    // delete or label; a second Cancel opens the search again.
+    button(s, "bbtCancel")->click();
+    QCOMPARE(s.lines()->recordCount(), 0);
+    QVERIFY(s.approvalText().isEmpty());
+    for (const char* name : {"bbtDelete", "bbtPrint", "bbtPreview", "bbtSave"})
+        QVERIFY2(!button(s, name)->isEnabled(), name);
+    QVERIFY(button(s, "bbtAdd")->isEnabled());
+    button(s, "bbtCancel")->click();
+    QVERIFY(button(s, "bbtSearch")->isEnabled());
+    QVERIFY(!slipNo->isReadOnly());
+    QVERIFY(slipLookup->isEnabled());
+}
+
 void TestVBI020::lineDeletionShiftsRules()
 {
     ScriptedDialogs dialogs;
@@ -340,6 +638,15 @@ void TestVBI020::lineDeletionShiftsRules()
     for (const auto& r : s.lineRules())
         QCOMPARE(r.line, 0);
     QCOMPARE(cell(s, 0, C::colAcctCode), QStringLiteral("1110210"));
+
+    // Deleting the only line leaves a fresh one to write on.
+    button(s, "btnLineDel")->click();
+    QCOMPARE(s.lines()->recordCount(), 1);
+    QVERIFY(cell(s, 0, C::colAcctCode).isEmpty());
+    QVERIFY(s.lineRules().isEmpty());
+    QCOMPARE(s.grid()->currentGridColumn(), int(C::colAcctCode));
+    typeCell(s, 0, C::colAcctCode, QStringLiteral("1110110"));
+    QCOMPARE(cell(s, 0, C::colAcctName), QStringLiteral("현금"));
 }
 
 void TestVBI020::storedLookupStatementCannotWrite()
@@ -374,6 +681,7 @@ void TestVBI020::confirmedSlipOpensReadOnlyFromHandOff()
         "   AND TO_CHAR(CURRENT_DATE, 'YYYY-MM-DD') BETWEEN D.BGN_DATE AND D.END_DATE\n"
         " WHERE Z.CONF_DATE IS NOT NULL AND Z.SLIP_DEL_YN = 'N' ORDER BY Z.SLIP_NO DESC LIMIT 1"));
     QVERIFY(q.next());
+    const QString shownSlipNo = q.value(0).toString();
     HandOver::HandSlipNo = q.value(0).toString();
     HandOver::HandSlipDate = q.value(1).toString();
     HandOver::HandDeptText = DeptEntry::text(q.value(2).toString(), q.value(3).toString());
@@ -386,6 +694,22 @@ void TestVBI020::confirmedSlipOpensReadOnlyFromHandOff()
     QVERIFY(!button(s, "bbtSave")->isEnabled());
     QVERIFY(!button(s, "bbtDelete")->isEnabled());
     QVERIFY(s.findChild<QPushButton*>(QStringLiteral("btnLineDel"))->isHidden());
+    // Its item columns are named after the items each line was stored with.
+    for (int row = 0; row < s.lines()->recordCount(); ++row) {
+        s.grid()->setCurrentCell(row, C::colAcctCode);
+        QSqlQuery items = RunQuery(QStringLiteral("SELECT D.LINEUP_NO, B.MG_NAME FROM VB011DT D JOIN VA030MS B ON B.MG_CODE = D.MG_CODE\n"
+                                                  " WHERE D.SLIP_NO = :P0 AND D.SLIP_SEQ_NO = :P1"),
+                                   {shownSlipNo, row});
+        int named = 0;
+        while (items.next()) {
+            QCOMPARE(s.grid()->columnCaption(C::colMg1 + items.value(0).toInt() - 1), items.value(1).toString());
+            ++named;
+        }
+        for (int c = C::colMg1; c <= C::colMg7; ++c)
+            if (!s.grid()->columnCaption(c).trimmed().isEmpty())
+                --named;
+        QCOMPARE(named, 0);
+    }
     // F2 and F9 do nothing at all.
     s.activateWindow();
     QTest::keyClick(&s, Qt::Key_F2);
