@@ -22,7 +22,10 @@ ControlKind kindOf(const QWidget* w)
         return ControlKind::DbCheck;
     if (w->inherits("DbCombo"))
         return ControlKind::DbCombo;
-    if (w->inherits("DbEdit") || w->inherits("DbMemo") || w->inherits("DbDateEdit"))
+    // A bound memo is a memo: Enter keeps its line-break meaning.
+    if (w->inherits("DbMemo"))
+        return ControlKind::Memo;
+    if (w->inherits("DbEdit") || w->inherits("DbDateEdit"))
         return ControlKind::DbEdit;
     if (w->inherits("DataGrid"))
         return ControlKind::DbGrid;

@@ -8,12 +8,12 @@ enum class ControlKind {
     Container,   // plain panel, frame, group box, tab or stacked page: walked
     Edit,        // QLineEdit without input mask
     MaskEdit,    // QLineEdit with an input mask
-    Memo,        // QPlainTextEdit / QTextEdit
+    Memo,        // QPlainTextEdit / QTextEdit, DbMemo
     Check,       // QCheckBox
     DbCheck,     // DbCheck
     Radio,       // QRadioButton
     DatePicker,  // QDateEdit / QDateTimeEdit
-    DbEdit,      // DbEdit (and the other bound text editors)
+    DbEdit,      // DbEdit, DbDateEdit
     Combo,       // QComboBox
     DbCombo,     // DbCombo
     Grid,        // an unbound table (QTableWidget)

@@ -12,22 +12,17 @@
 #include <QDate>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
 namespace {
 
-const char* kWiredProperty = "tvWired";
+const char* kWiredProperty = "tvWiredTo";
 const QColor kYellow(255, 255, 0);
 const QColor kGrey(128, 128, 128);
-
-void paintBase(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour);
-    w->setPalette(p);
-}
 
 QColor buttonFace()
 {
@@ -61,6 +56,66 @@ QPushButton* NewStripButton(QHBoxLayout* row, QWidget* strip, const QString& nam
     return button;
 }
 
+RecordCountStrip NewRecordCountStrip(QWidget* display, const QString& labelName, const QString& text)
+{
+    auto* layout = new QVBoxLayout(display);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* panel = new QWidget(display);
+    panel->setObjectName(QStringLiteral("panRecordCount"));
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 2, 4, 2);
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(labelName);
+    row->addWidget(label);
+    row->addStretch(1);
+    layout->addWidget(panel);
+    return {panel, label};
+}
+
+QMenu* NewScreenMenu(QWidget* screen, const QList<QAction*>& items)
+{
+    auto* menu = new QMenu(screen);
+    menu->setObjectName(QStringLiteral("popScreen"));
+    menu->addActions(items);
+    screen->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(screen, &QWidget::customContextMenuRequested, menu,
+                     [screen, menu](const QPoint& at) { menu->popup(screen->mapToGlobal(at)); });
+    return menu;
+}
+
+void PaintFieldBase(QWidget* field, const QColor& colour)
+{
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, colour);
+    field->setPalette(p);
+}
+
+FieldEventHook::FieldEventHook(QObject* parent, Handler handler) : QObject(parent), m_handler(std::move(handler))
+{
+}
+
+bool FieldEventHook::isWired(const QObject* field) const
+{
+    return field->property(kWiredProperty).value<QObject*>() == this;
+}
+
+void FieldEventHook::wire(QWidget* field)
+{
+    if (isWired(field))
+        return;
+    field->setProperty(kWiredProperty, QVariant::fromValue<QObject*>(this));
+    field->installEventFilter(this);
+}
+
+bool FieldEventHook::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (field && isWired(field) && m_handler(field, event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
 HourglassCursor::HourglassCursor()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -71,32 +126,18 @@ HourglassCursor::~HourglassCursor()
     QApplication::restoreOverrideCursor();
 }
 
-// Sees the events of every wired field before the field does.
-class MaintenanceCore::FieldFilter : public QObject {
-public:
-    FieldFilter(MaintenanceCore* core, QObject* parent) : QObject(parent), m_core(core) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->property(kWiredProperty).toBool() && m_core->fieldEvent(w, event))
-            return true;
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    MaintenanceCore* m_core;
-};
-
 MaintenanceCore::MaintenanceCore(TfrmZZI000* screen, const Rules& rules)
-    : m_screen(screen), m_rules(rules), m_filter(new FieldFilter(this, screen))
+    : m_screen(screen),
+      m_rules(rules),
+      m_fields(new FieldEventHook(screen, [this](QWidget* field, QEvent* event) { return fieldEvent(field, event); }))
 {
 }
 
-// The filter goes first: closing the window later sends focus events to the
+// The hook goes first: closing the window later sends focus events to the
 // fields, and the machinery they would reach is gone by then.
 MaintenanceCore::~MaintenanceCore()
 {
-    delete m_filter;
+    delete m_fields;
 }
 
 void MaintenanceCore::attach(const Strip& strip)
@@ -360,11 +401,8 @@ void MaintenanceCore::WalkControls(QWidget* container, WalkAction action)
     VisitControls(container, [this, action](QWidget* w, ControlKind) {
         const ControlKind kind = fieldKind(w);
         if (action == waWire) {
-            if (kind != ControlKind::Other && kind != ControlKind::Grid && kind != ControlKind::DbGrid
-                && !w->property(kWiredProperty).toBool()) {
-                w->setProperty(kWiredProperty, true);
-                w->installEventFilter(m_filter);
-            }
+            if (kind != ControlKind::Other && kind != ControlKind::Grid && kind != ControlKind::DbGrid)
+                m_fields->wire(w);
             return;
         }
         const bool readOnly = isReadOnlyControl(w);
@@ -454,12 +492,12 @@ void MaintenanceCore::FieldEnter(QWidget* control)
     case ControlKind::DbEdit:
     case ControlKind::DbCheck:
     case ControlKind::DbCombo:
-        paintBase(control, readOnly ? kGrey : kYellow);
+        PaintFieldBase(control, readOnly ? kGrey : kYellow);
         break;
     case ControlKind::Check:
     case ControlKind::DatePicker:
     case ControlKind::Combo:
-        paintBase(control, kYellow);
+        PaintFieldBase(control, kYellow);
         break;
     default:
         break;
@@ -474,15 +512,15 @@ void MaintenanceCore::FieldExitColour(QWidget* control)
     case ControlKind::Memo:
     case ControlKind::DbEdit:
     case ControlKind::DbCombo:
-        paintBase(control, isReadOnlyControl(control) ? buttonFace() : QColor(Qt::white));
+        PaintFieldBase(control, isReadOnlyControl(control) ? buttonFace() : QColor(Qt::white));
         break;
     case ControlKind::Check:
     case ControlKind::DbCheck:
-        paintBase(control, buttonFace());
+        PaintFieldBase(control, buttonFace());
         break;
     case ControlKind::DatePicker:
     case ControlKind::Combo:
-        paintBase(control, Qt::white);
+        PaintFieldBase(control, Qt::white);
         break;
     default:
         break;
@@ -576,13 +614,15 @@ bool FocusFirstControl(QWidget* container)
 
 bool MaintenanceCore::lfDateChk(QString& text)
 {
-    const QString trimmed = gpTrimSpace(text);
-    if (trimmed == QLatin1String("--")) {
+    text = gpTrimSpace(text);
+    if (text == QLatin1String("--")) {
         text.clear();
         return true;
     }
-    return QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd")).isValid()
-        || QDate::fromString(trimmed, QStringLiteral("yyyyMMdd")).isValid();
+    // Month and day may have one digit, as the session's date conversion
+    // allows ("2026-1-5").
+    return QDate::fromString(text, QStringLiteral("yyyy-M-d")).isValid()
+        || QDate::fromString(text, QStringLiteral("yyyyMMdd")).isValid();
 }
 
 QString MaintenanceCore::gpTrimSpace(const QString& text)

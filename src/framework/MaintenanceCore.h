@@ -2,14 +2,18 @@
 #include "common/ScreenErrors.h"
 #include "framework/ControlKinds.h"
 #include <QKeySequence>
+#include <QObject>
 #include <QString>
 #include <functional>
 
 class QAction;
 class QBoxLayout;
+class QColor;
 class QEvent;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QWidget;
 class TfrmZZI000;
@@ -29,6 +33,40 @@ bool FocusFirstControl(QWidget* container);
 // `before` (at the end when before is null or not in the row).
 QPushButton* NewStripButton(QHBoxLayout* row, QWidget* strip, const QString& name, const QString& caption,
                             QWidget* before);
+
+// Gives a display panel a vertical layout whose first item is the strip
+// panRecordCount with the label that shows the number of records (named
+// labelName, showing text). Screens add their grid below it.
+struct RecordCountStrip {
+    QWidget* panel;
+    QLabel* label;
+};
+RecordCountStrip NewRecordCountStrip(QWidget* display, const QString& labelName, const QString& text);
+
+// The screen's pop-up menu (named popScreen), opened by a right click on the
+// screen, listing the items given: the operations whose keys it shows.
+QMenu* NewScreenMenu(QWidget* screen, const QList<QAction*>& items);
+
+// Sets the background (QPalette::Base) of an input field.
+void PaintFieldBase(QWidget* field, const QColor& colour);
+
+// Shows a screen's handler the events of the fields wired to it before the
+// fields see them; a handler that returns true swallows the event. Wiring a
+// field again changes nothing, so a screen may wire its whole window each
+// time it is shown.
+class FieldEventHook : public QObject {
+public:
+    using Handler = std::function<bool(QWidget* field, QEvent* event)>;
+    FieldEventHook(QObject* parent, Handler handler);
+    void wire(QWidget* field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool isWired(const QObject* field) const;
+    Handler m_handler;
+};
 
 // The hourglass cursor while the object lives; restored also when an error
 // unwinds the operation.
@@ -105,8 +143,9 @@ public:
     // its first item.
     void ClearInputPanel();
 
-    // Removes the blanks; only the separators "--" left means an empty date
-    // (the text is emptied, true); otherwise true when the text is a date.
+    // Removes the blanks from text; only the separators "--" left means an
+    // empty date (the text is emptied, true); otherwise true when the text
+    // is a date.
     static bool lfDateChk(QString& text);
     // The text with every blank removed, inner ones too.
     static QString gpTrimSpace(const QString& text);
@@ -191,8 +230,6 @@ protected:
     QPushButton* bbtDelete = nullptr;
 
 private:
-    class FieldFilter;
-    friend class FieldFilter;
     bool fieldEvent(QWidget* control, QEvent* event);
     // Runs a hook that changes the state; when it raises, the state it found
     // is restored before the error travels on.
@@ -201,5 +238,5 @@ private:
     TfrmZZI000* m_screen;
     Rules m_rules;
     Strip m_strip;
-    FieldFilter* m_filter;
+    FieldEventHook* m_fields;
 };

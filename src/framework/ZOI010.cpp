@@ -3,11 +3,13 @@
 #include "common/Session.h"
 #include "framework/ControlKinds.h"
 #include "framework/MaintenanceCore.h"
+#include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
@@ -17,15 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char* kWiredProperty = "tvDocWired";
-
-void paintBase(QWidget* w, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour);
-    w->setPalette(p);
-}
 
 // Fields that show the button-face colour while read-only.
 bool greyWhenReadOnly(const QWidget* w)
@@ -43,24 +36,9 @@ bool isComboKind(ControlKind kind)
 
 }  // namespace
 
-// Sees the events of every wired field before the field does.
-class TfrmZOI010::FieldHandlers : public QObject {
-public:
-    explicit FieldHandlers(TfrmZOI010* screen) : QObject(screen), m_screen(screen) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->property(kWiredProperty).toBool() && m_screen->fieldEvent(w, event))
-            return true;
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    TfrmZOI010* m_screen;
-};
-
 TfrmZOI010::TfrmZOI010(const QString& programId, QWidget* parent)
-    : TfrmZZI010(programId, parent, false), m_handlers(new FieldHandlers(this))
+    : TfrmZZI010(programId, parent, false),
+      m_fields(new FieldEventHook(this, [this](QWidget* field, QEvent* event) { return fieldEvent(field, event); }))
 {
     // The program ID and the user in the status bar; no role file.
     stbPanels[0]->setText(this->programId());
@@ -78,18 +56,9 @@ TfrmZOI010::TfrmZOI010(const QString& programId, QWidget* parent)
     dataRow->setSpacing(4);
     panDisplay = new QWidget(panMain);
     panDisplay->setObjectName(QStringLiteral("panDisplay"));
-    auto* displayLayout = new QVBoxLayout(panDisplay);
-    displayLayout->setContentsMargins(0, 0, 0, 0);
-    displayLayout->setSpacing(2);
-    panRecordCount = new QWidget(panDisplay);
-    panRecordCount->setObjectName(QStringLiteral("panRecordCount"));
-    auto* countRow = new QHBoxLayout(panRecordCount);
-    countRow->setContentsMargins(4, 2, 4, 2);
-    panRecordCnt = new QLabel(panRecordCount);
-    panRecordCnt->setObjectName(QStringLiteral("panRecordCnt"));
-    countRow->addWidget(panRecordCnt);
-    countRow->addStretch(1);
-    displayLayout->addWidget(panRecordCount);
+    const RecordCountStrip count = NewRecordCountStrip(panDisplay, QStringLiteral("panRecordCnt"), QString());
+    panRecordCount = count.panel;
+    panRecordCnt = count.label;
     panInput = new QWidget(panMain);
     panInput->setObjectName(QStringLiteral("panInput"));
     panInput->setFixedWidth(364);
@@ -116,9 +85,27 @@ TfrmZOI010::TfrmZOI010(const QString& programId, QWidget* parent)
     connect(bbtAdd, &QPushButton::clicked, this, [this] { bbtAddClick(); });
     connect(bbtEdit, &QPushButton::clicked, this, [this] { bbtEditClick(); });
     connect(bbtDelete, &QPushButton::clicked, this, [this] { bbtDeleteClick(); });
-    addHotkey(Qt::Key_F4, [this] { bbtAddClick(); });
-    addHotkey(Qt::Key_F5, [this] { bbtEditClick(); });
-    addHotkey(Qt::Key_F9, [this] { bbtDeleteClick(); });
+    // New, Edit and Delete are visible items of the screen's pop-up menu,
+    // with their keys.
+    const struct {
+        const char* name;
+        const char* caption;
+        Qt::Key key;
+        void (TfrmZOI010::*operation)();
+    } items[] = {
+        {"popAdd", "신규", Qt::Key_F4, &TfrmZOI010::bbtAddClick},
+        {"popEdit", "수정", Qt::Key_F5, &TfrmZOI010::bbtEditClick},
+        {"popDelete", "삭제", Qt::Key_F9, &TfrmZOI010::bbtDeleteClick},
+    };
+    QList<QAction*> menuItems;
+    for (const auto& item : items) {
+        const auto operation = item.operation;
+        QAction* action = addHotkey(item.key, [this, operation] { (this->*operation)(); });
+        action->setObjectName(QLatin1String(item.name));
+        action->setText(QString::fromUtf8(item.caption));
+        menuItems << action;
+    }
+    popScreen = NewScreenMenu(this, menuItems);
 
     // The search strip's mode switch does not apply to documents: the
     // enabling rules decide alone (they also settle Save and Cancel, which
@@ -128,11 +115,11 @@ TfrmZOI010::TfrmZOI010(const QString& programId, QWidget* parent)
     glEnabledCheck();
 }
 
-// The handlers go first: closing the window later sends focus events to the
+// The hook goes first: closing the window later sends focus events to the
 // fields, and the screen's handlers are gone by then.
 TfrmZOI010::~TfrmZOI010()
 {
-    delete m_handlers;
+    delete m_fields;
 }
 
 // Screens add their fields after this constructor ran: they are wired when
@@ -166,10 +153,8 @@ void TfrmZOI010::wireControls(QWidget* container)
             field = w->inherits("NumEdit");
             break;
         }
-        if (field && !w->property(kWiredProperty).toBool()) {
-            w->setProperty(kWiredProperty, true);
-            w->installEventFilter(m_handlers);
-        }
+        if (field)
+            m_fields->wire(w);
     });
 }
 
@@ -202,13 +187,13 @@ bool TfrmZOI010::fieldEvent(QWidget* w, QEvent* event)
 
 void TfrmZOI010::glOnEnterEvent(QWidget* control)
 {
-    paintBase(control, greyWhenReadOnly(control) ? QApplication::palette().color(QPalette::Button)
+    PaintFieldBase(control, greyWhenReadOnly(control) ? QApplication::palette().color(QPalette::Button)
                                                  : QColor(255, 255, 0));
 }
 
 void TfrmZOI010::glOnExitEvent(QWidget* control)
 {
-    paintBase(control, greyWhenReadOnly(control) ? QApplication::palette().color(QPalette::Button)
+    PaintFieldBase(control, greyWhenReadOnly(control) ? QApplication::palette().color(QPalette::Button)
                                                  : QApplication::palette().color(QPalette::Base));
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 #include "framework/ZZI010.h"
 
+class FieldEventHook;
 class QLabel;
+class QMenu;
 class QToolButton;
 
 // The document base: a simpler edit model on the search strip of TfrmZZI010
 // (Search F3, Save F2, Cancel F8). A document header panel panMaster under
 // the strip, a display panel panDisplay (with panRecordCount / panRecordCnt
 // at its top for a count the screen shows) and a 364-pixel input panel
-// panInput; New (F4), Edit (F5), Delete (F9); Print, Preview and Excel hidden
+// panInput; New (F4), Edit (F5), Delete (F9), also items of the screen's
+// pop-up menu popScreen; Print, Preview and Excel hidden
 // unless a screen shows them; navigation buttons whose handlers belong to
 // the screen.
 //
@@ -86,10 +89,10 @@ protected:
     QToolButton* sbtPrior;
     QToolButton* sbtNext;
     QToolButton* sbtLast;
+    QMenu* popScreen;
 
 private:
-    class FieldHandlers;
     bool fieldEvent(QWidget* control, QEvent* event);
     static bool usable(const QWidget* button);
-    FieldHandlers* m_handlers;
+    FieldEventHook* m_fields;
 };

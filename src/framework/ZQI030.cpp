@@ -54,18 +54,10 @@ TfrmZQI030::TfrmZQI030(const QString& programId, QWidget* parent)
     bbtCancel = NewStripButton(buttonRow(), panButtons, QStringLiteral("bbtCancel"), QStringLiteral("취소(F8)"), bbtClose);
     attach({panSearch, bbtSearch, bbtSave, bbtCancel, panMain});
     buildDataArea(mainLayout, 409);
-    auto* dispLayout = new QVBoxLayout(panDisp);
-    dispLayout->setContentsMargins(0, 0, 0, 0);
-    dispLayout->setSpacing(2);
-    panRecordCount = new QWidget(panDisp);
-    panRecordCount->setObjectName(QStringLiteral("panRecordCount"));
-    auto* countRow = new QHBoxLayout(panRecordCount);
-    countRow->setContentsMargins(4, 2, 4, 2);
-    lblRecordCount = new QLabel(QStringLiteral("RecordCount : 0"), panRecordCount);
-    lblRecordCount->setObjectName(QStringLiteral("lblRecordCount"));
-    countRow->addWidget(lblRecordCount);
-    countRow->addStretch(1);
-    dispLayout->addWidget(panRecordCount);
+    const RecordCountStrip count =
+        NewRecordCountStrip(panDisp, QStringLiteral("lblRecordCount"), QStringLiteral("RecordCount : 0"));
+    panRecordCount = count.panel;
+    lblRecordCount = count.label;
 
     // The buttons, and the "전체" box at the left end of the strip.
     buildOperationButtons(buttonRow(), panButtons, bbtSave);
@@ -96,12 +88,7 @@ TfrmZQI030::TfrmZQI030(const QString& programId, QWidget* parent)
     popHotkeyFormPrint = addHotkey(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { popHotkeyFormPrintClick(); });
     popHotkeyFormPrint->setObjectName(QStringLiteral("popHotkeyFormPrint"));
     popHotkeyFormPrint->setText(QStringLiteral("화면출력"));
-    popScreen = new QMenu(this);
-    popScreen->setObjectName(QStringLiteral("popScreen"));
-    popScreen->addAction(popHotkeyFormPrint);
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { popScreen->popup(mapToGlobal(at)); });
+    popScreen = NewScreenMenu(this, {popHotkeyFormPrint});
 
     finishCreation();
 }

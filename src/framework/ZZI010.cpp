@@ -30,12 +30,7 @@ TfrmZZI010::TfrmZZI010(const QString& programId, QWidget* parent, bool runBaseCr
 
 QPushButton* TfrmZZI010::addStripButton(const QString& name, const QString& caption, QWidget* before)
 {
-    auto* button = new QPushButton(caption, panButtons);
-    button->setObjectName(name);
-    button->setFocusPolicy(Qt::StrongFocus);
-    auto* row = buttonRow();
-    row->insertWidget(row->indexOf(before ? before : bbtClose), button);
-    return button;
+    return NewStripButton(buttonRow(), panButtons, name, caption, before ? before : bbtClose);
 }
 
 void TfrmZZI010::SetSearchMode(bool on)

@@ -1,11 +1,7 @@
 #include "framework/ZZP010.h"
-#include "common/Db.h"
-#include "common/Query.h"
 #include "framework/print/ReportOutput.h"
 #include <QPainter>
 #include <QPainterPath>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace {
 
@@ -64,36 +60,14 @@ void TfrmZZP010::build()
     qrlPageTotal = qrbFooter->addSystem(QStringLiteral("qrlPageTotal"), QRectF(mid + 2, 3, 15, 4),
                                         SysValue::PageCount, Qt::AlignLeft | Qt::AlignVCenter);
     qriLogo = qrbFooter->addImage(QStringLiteral("qriLogo"), QRectF(width - 44, 1.5, 9, 9), CompanyLogo());
-    const QString company = CompanyLineFromCodes();
-    qrlCompany = qrbFooter->addLabel(QStringLiteral("qrlCompany"), QRectF(width - 34, 1.2, 34, 5),
-                                     company.isEmpty() ? kCompanyName : company);
+    // The company's name is part of the frame. The report header rows of the
+    // common codes are not read here: books keep other values there (the
+    // cash book's deposit account list).
+    qrlCompany = qrbFooter->addLabel(QStringLiteral("qrlCompany"), QRectF(width - 34, 1.2, 34, 5), kCompanyName);
     qrlCompany->font = ReportFont(QStringLiteral("돋움"), 10);
     qrlCompanyEng = qrbFooter->addLabel(QStringLiteral("qrlCompanyEng"), QRectF(width - 34, 6.4, 34, 4),
                                         kCompanyNameEng);
     qrlCompanyEng->font = ReportFont(QStringLiteral("Arial"), 7);
-}
-
-QString TfrmZZP010::CompanyLineFromCodes()
-{
-    if (!QSqlDatabase::contains(QLatin1String(Db::kConnectionName)))
-        return QString();
-    if (!QSqlDatabase::database(QLatin1String(Db::kConnectionName), false).isOpen())
-        return QString();
-    try {
-        QSqlQuery query = RunQuery(QStringLiteral("SELECT DETAIL_NAME, ITEM1, ITEM2, ITEM3 FROM ZX010MS "
-                                                  "WHERE HEAD = ? AND DETAIL = ?"),
-                                   {QStringLiteral("V9999"), QStringLiteral("01")});
-        if (!query.next())
-            return QString();
-        // Each part may be empty (NULL); the line is what is there.
-        QString line;
-        for (int i = 0; i < 4; ++i)
-            line += query.value(i).toString();
-        return line.trimmed();
-    } catch (const AppError&) {
-        // The footer still prints, with the company's own name.
-        return QString();
-    }
 }
 
 QImage TfrmZZP010::CompanyLogo()

@@ -58,9 +58,6 @@ public:
     void PrintOrPreview(bool previewFlag, QWidget* parent = nullptr);
     bool SaveAsPdf(const QString& path);
 
-    // The company line kept in the common codes (group 'V9999', code '01'),
-    // or empty when the database has none.
-    static QString CompanyLineFromCodes();
     static QImage CompanyLogo();
     static inline const QString kCompanyName = QStringLiteral("탈바네리조트");
     static inline const QString kCompanyNameEng = QStringLiteral("TALVANE RESORT");

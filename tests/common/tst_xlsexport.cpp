@@ -119,6 +119,7 @@ private slots:
     void init();
     void cleanup();
     void recordsAndEveryCellReadBack();
+    void wholeFileByteByByte();
     void cellTypes_data();
     void cellTypes();
     void longTextIsCutAtCharacterBoundary();
@@ -228,6 +229,33 @@ void TestXlsExport::recordsAndEveryCellReadBack()
     QCOMPARE(source.visited, QList<int>({0, 1}));
     QCOMPARE(source.position, 7);
     QVERIFY(!source.updatesSuspended);
+}
+
+void TestXlsExport::wholeFileByteByByte()
+{
+    // Every record of a small sheet: a Hangul header in the Korean code page,
+    // two captions, a row with a text and a fractional negative number, and
+    // a row with an empty text and a null number (written as 0).
+    FakeSource source;
+    source.columns = {{QStringLiteral("A")}, {QStringLiteral("N"), ExportFieldKind::Numeric, Qt::AlignRight}};
+    source.rows = {{{QStringLiteral("x1"), QStringLiteral("x1")}, {-2.5, QStringLiteral("-2.5")}},
+                   {{QVariant(), QString()}, {QVariant(QMetaType(QMetaType::Double)), QString()}}};
+    const QString path = exportTo(source, QStringLiteral("bytes.xls"), QStringLiteral("가"));
+    QVERIFY(!path.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+
+    const QByteArray expected = QByteArray::fromHex(
+        "0908" "0800" "0000" "1000" "0000" "0000"                      // beginning of file
+        "0402" "0a00" "0000" "0000" "0000" "0200" "b0a1"               // row 0: "가"
+        "0402" "0900" "0200" "0000" "0000" "0100" "41"                 // row 2: "A"
+        "0402" "0900" "0200" "0100" "0000" "0100" "4e"                 // row 2: "N"
+        "0402" "0a00" "0300" "0000" "0000" "0200" "7831"               // row 3: "x1"
+        "0302" "0e00" "0300" "0100" "0000" "00000000000004c0"          // row 3: -2.5
+        "0402" "0800" "0400" "0000" "0000" "0000"                      // row 4: ""
+        "0302" "0e00" "0400" "0100" "0000" "0000000000000000"          // row 4: 0
+        "0a00" "0000");                                                // end of file
+    QCOMPARE(file.readAll().toHex(' '), expected.toHex(' '));
 }
 
 void TestXlsExport::cellTypes_data()

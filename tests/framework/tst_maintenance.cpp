@@ -5,6 +5,7 @@
 #include "common/Query.h"
 #include "common/Transaction.h"
 #include "framework/ZQI020.h"
+#include "grid/DbControls.h"
 #include "shell/ErrorDlg.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
@@ -49,7 +50,9 @@ public:
         check = new QCheckBox(panInput);
         radio = new QRadioButton(panInput);
         date = new QDateEdit(QDate(2020, 1, 1), panInput);
-        for (QWidget* w : std::initializer_list<QWidget*>{edtName, edtCode, medSDate, memo, combo, check, radio, date})
+        dbMemo = new DbMemo(panInput);
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{edtName, edtCode, medSDate, memo, combo, check, radio, date, dbMemo})
             input->addWidget(w);
     }
 
@@ -80,6 +83,7 @@ public:
     QCheckBox* check;
     QRadioButton* radio;
     QDateEdit* date;
+    DbMemo* dbMemo;
     QTableWidget* grid;
     int rows = 0, searches = 0, cancels = 0, news = 0;
     SaveMode saveMode = SaveDone;
@@ -115,7 +119,9 @@ private slots:
     void enterMovesToNextField();
     void dateFieldChecks_data();
     void dateFieldChecks();
-    void dateHelpers();
+    void dateCheck_data();
+    void dateCheck();
+    void textHelpers();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -298,11 +304,14 @@ void TestMaintenance::enterMovesToNextField()
     QTest::keyClick(s.edtName, Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), s.edtCode);
 
-    // Enter in a memo is a line break; Down in a combo changes its selection.
-    s.memo->setFocus();
-    QTest::keyClick(s.memo, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), s.memo);
-    QCOMPARE(s.memo->toPlainText(), QStringLiteral("\n"));
+    // Enter in a memo, bound or not, is a line break; Down in a combo changes
+    // its selection.
+    for (QPlainTextEdit* memo : {s.memo, static_cast<QPlainTextEdit*>(s.dbMemo)}) {
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), memo);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("\n"));
+    }
     s.combo->setFocus();
     s.combo->setCurrentIndex(0);
     QTest::keyClick(s.combo, Qt::Key_Down);
@@ -352,15 +361,40 @@ void TestMaintenance::dateFieldChecks()
     }
 }
 
-void TestMaintenance::dateHelpers()
+void TestMaintenance::dateCheck_data()
 {
-    QString t = QStringLiteral(" - - ");
-    QVERIFY(TfrmZQI020::lfDateChk(t));
-    QVERIFY(t.isEmpty());
-    t = QStringLiteral("2026-12-10");
-    QVERIFY(TfrmZQI020::lfDateChk(t));
-    t = QStringLiteral("2026-13-10");
-    QVERIFY(!TfrmZQI020::lfDateChk(t));
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("after");  // the text as the check leaves it
+    QTest::newRow("separators only") << " - - " << true << "";
+    QTest::newRow("date") << "2026-12-10" << true << "2026-12-10";
+    QTest::newRow("blanks removed") << "2026-12- 1" << true << "2026-12-1";
+    QTest::newRow("one-digit month and day") << "2026-1-5" << true << "2026-1-5";
+    QTest::newRow("digits only") << "20261210" << true << "20261210";
+    QTest::newRow("13th month") << "2026-13-10" << false << "2026-13-10";
+    QTest::newRow("30 February") << "2026-02-30" << false << "2026-02-30";
+    QTest::newRow("half typed") << "2026-12-" << false << "2026-12-";
+    QTest::newRow("words") << "오늘" << false << "오늘";
+}
+
+void TestMaintenance::dateCheck()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(QString, after);
+    QString t = text;
+    QCOMPARE(TfrmZQI020::lfDateChk(t), accepted);
+    QCOMPARE(t, after);
+
+    // A masked edit gives its text when the check accepts it, else nothing.
+    ProbeScreen s;
+    QLineEdit edit;
+    edit.setText(text);
+    QCOMPARE(s.MaskDateText(&edit), accepted ? after : QString());
+}
+
+void TestMaintenance::textHelpers()
+{
     QCOMPARE(TfrmZQI020::gpTrimSpace(QStringLiteral(" a b ")), QStringLiteral("ab"));
     QCOMPARE(TfrmZQI020::StripNumberText(QStringLiteral("1,234 567")), QStringLiteral("1234567"));
     QVERIFY(TfrmZQI020::IsDateText8(QStringLiteral("20280229")));

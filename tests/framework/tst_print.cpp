@@ -103,7 +103,7 @@ private slots:
     void emptyReportHasOnePageWithFrame();
     void frameElements_data();
     void frameElements();
-    void companyNameFromCommonCodes();
+    void companyNameIsTheFrames();
     void groupsStartNewPagesAndHeaderFollowsRow();
     void bandSkippedAndSummary();
     void numberMask_data();
@@ -192,8 +192,7 @@ void TestPrint::emptyReportHasOnePageWithFrame()
     const QString date = page.texts(QStringLiteral("qrlDate")).value(0);
     QVERIFY2(QDateTime::fromString(date, QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid(), qPrintable(date));
     QVERIFY(page.find(QStringLiteral("qriLogo")) && !page.find(QStringLiteral("qriLogo"))->image.isNull());
-    // Without a database the company keeps its own name.
-    QCOMPARE(page.texts(QStringLiteral("qrlCompany")), QStringList{TfrmZZP010::kCompanyName});
+    QCOMPARE(page.texts(QStringLiteral("qrlCompany")), QStringList{QStringLiteral("탈바네리조트")});
     // The screen may fill the page total itself, as layouts used to.
     frame.qrlPageTotal->setText(QStringLiteral("1"));
     QCOMPARE(frame.Prepare(), 1);
@@ -247,20 +246,23 @@ void TestPrint::frameElements()
     QCOMPARE(condition->font.pointSizeF(), 10.0);
 }
 
-void TestPrint::companyNameFromCommonCodes()
+void TestPrint::companyNameIsTheFrames()
 {
+    // The report header row of the common codes holds what the cash book
+    // reads there (its deposit account list); it must not reach the footer.
     TestDatabase db;
     Db::run(QStringLiteral("DELETE FROM ZX010MS WHERE HEAD = 'V9999' AND DETAIL = '01'"));
-    {
-        TfrmZZP010 frame;
-        frame.Prepare();
-        QCOMPARE(frame.pageModel().pages[0].texts(QStringLiteral("qrlCompany")), QStringList{TfrmZZP010::kCompanyName});
+    Db::run(QStringLiteral("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1) "
+                           "VALUES ('V9999', '01', '''1110300'',', '''1110400''')"));
+    TfrmZZP010 portrait;
+    TfrmZZP020 landscape;
+    for (TfrmZZP010* frame : {&portrait, static_cast<TfrmZZP010*>(&landscape)}) {
+        frame->Prepare();
+        QCOMPARE(frame->pageModel().pages[0].texts(QStringLiteral("qrlCompany")),
+                 QStringList{QStringLiteral("탈바네리조트")});
+        QCOMPARE(frame->pageModel().pages[0].texts(QStringLiteral("qrlCompanyEng")),
+                 QStringList{QStringLiteral("TALVANE RESORT")});
     }
-    Db::run(QStringLiteral("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) "
-                           "VALUES ('V9999', '01', '(주)', '탈바네', '리조트', NULL)"));
-    TfrmZZP020 frame;
-    frame.Prepare();
-    QCOMPARE(frame.pageModel().pages[0].texts(QStringLiteral("qrlCompany")), QStringList{QStringLiteral("(주)탈바네리조트")});
 }
 
 void TestPrint::groupsStartNewPagesAndHeaderFollowsRow()

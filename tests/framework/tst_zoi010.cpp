@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -96,6 +97,7 @@ private slots:
     void stateTable_data();
     void stateTable();
     void disabledButtonsDoNothing();
+    void popupMenuItems();
     void fieldHandlers();
     void statusBarWithoutRoleFile();
     void systemDateFromServer();
@@ -204,6 +206,31 @@ void TestZOI010::disabledButtonsDoNothing()
     QTest::keyClick(&s, Qt::Key_F8);
     QCOMPARE(s.DocState, 0);
     QCOMPARE(s.cancels, 1);
+}
+
+void TestZOI010::popupMenuItems()
+{
+    ScriptedDialogs dialogs;
+    DocumentScreen s;
+    showActive(s);
+    s.rows = 2;
+    auto* menu = s.findChild<QMenu*>(QStringLiteral("popScreen"));
+    QVERIFY(menu);
+    QStringList items;
+    for (const QAction* item : menu->actions())
+        items << item->text() + QLatin1Char(' ') + item->shortcut().toString() + (item->isVisible() ? "" : " hidden");
+    QCOMPARE(items, (QStringList{QStringLiteral("신규 F4"), QStringLiteral("수정 F5"), QStringLiteral("삭제 F9")}));
+
+    // The items run the operations, which do nothing while their button is
+    // disabled.
+    menu->actions().at(1)->trigger();  // Edit before a search
+    QCOMPARE(s.edits, 0);
+    s.button("bbtSearch")->click();
+    menu->actions().at(1)->trigger();
+    QCOMPARE(s.edits, 1);
+    QCOMPARE(s.DocState, 1);
+    menu->actions().at(0)->trigger();  // New while editing
+    QCOMPARE(s.inserts, 0);
 }
 
 void TestZOI010::fieldHandlers()

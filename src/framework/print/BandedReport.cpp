@@ -104,86 +104,73 @@ Band::Band(Type type, const QString& name, double height, const QFont& font)
 {
 }
 
-ReportElement* Band::add(std::unique_ptr<ReportElement> element)
+ReportElement* Band::add(ReportElement::Kind kind, const QString& name, const QRectF& rect)
 {
-    m_elements.push_back(std::move(element));
+    auto e = std::make_unique<ReportElement>();
+    e->kind = kind;
+    e->name = name;
+    e->geometry = rect;
+    m_elements.push_back(std::move(e));
     return m_elements.back().get();
+}
+
+ReportElement* Band::addText(ReportElement::Kind kind, const QString& name, const QRectF& rect,
+                             Qt::Alignment alignment)
+{
+    ReportElement* e = add(kind, name, rect);
+    e->alignment = alignment;
+    e->font = font;
+    return e;
 }
 
 ReportElement* Band::addLabel(const QString& name, const QRectF& rect, const QString& text, Qt::Alignment alignment)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::Label;
-    e->name = name;
-    e->geometry = rect;
+    ReportElement* e = addText(ReportElement::Label, name, rect, alignment);
     e->text = text;
-    e->alignment = alignment;
-    e->font = font;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::addField(const QString& name, const QRectF& rect, const QString& field, Qt::Alignment alignment,
                               const QString& mask)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::Field;
-    e->name = name;
-    e->geometry = rect;
+    ReportElement* e = addText(ReportElement::Field, name, rect, alignment);
     e->field = field;
     e->mask = mask;
-    e->alignment = alignment;
-    e->font = font;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::addSystem(const QString& name, const QRectF& rect, SysValue value, Qt::Alignment alignment,
                                const QString& prefix)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::System;
-    e->name = name;
-    e->geometry = rect;
+    ReportElement* e = addText(ReportElement::System, name, rect, alignment);
     e->sys = value;
     e->text = prefix;
-    e->alignment = alignment;
-    e->font = font;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::addExpression(const QString& name, const QRectF& rect,
                                    std::function<QString(const ReportContext&)> expression, Qt::Alignment alignment)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::Expression;
-    e->name = name;
-    e->geometry = rect;
+    ReportElement* e = addText(ReportElement::Expression, name, rect, alignment);
     e->expression = std::move(expression);
-    e->alignment = alignment;
-    e->font = font;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::addRect(const QString& name, const QRectF& rect, const QColor& fill, double penWidth)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::Shape;
-    e->name = name;
-    e->geometry = rect;
+    ReportElement* e = add(ReportElement::Shape, name, rect);
     e->fill = fill;
     e->penWidth = penWidth;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::addLine(const QString& name, const QLineF& line, double penWidth, Qt::PenStyle style)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::Line;
-    e->name = name;
+    ReportElement* e = add(ReportElement::Line, name, QRectF(line.p1(), line.p2()).normalized());
     e->line = line;
-    e->geometry = QRectF(line.p1(), line.p2()).normalized();
     e->penWidth = penWidth;
     e->penStyle = style;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::addRule(const QString& name, double y, double penWidth, Qt::PenStyle style)
@@ -197,12 +184,9 @@ ReportElement* Band::addRule(const QString& name, double y, double penWidth, Qt:
 
 ReportElement* Band::addImage(const QString& name, const QRectF& rect, const QImage& image)
 {
-    auto e = std::make_unique<ReportElement>();
-    e->kind = ReportElement::Image;
-    e->name = name;
-    e->geometry = rect;
+    ReportElement* e = add(ReportElement::Image, name, rect);
     e->image = image;
-    return add(std::move(e));
+    return e;
 }
 
 ReportElement* Band::element(const QString& name) const

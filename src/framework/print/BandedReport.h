@@ -131,7 +131,10 @@ public:
 
 private:
     friend class BandedReport;
-    ReportElement* add(std::unique_ptr<ReportElement> element);
+    ReportElement* add(ReportElement::Kind kind, const QString& name, const QRectF& rect);
+    // A text element in the band's current font.
+    ReportElement* addText(ReportElement::Kind kind, const QString& name, const QRectF& rect,
+                           Qt::Alignment alignment);
     std::vector<std::unique_ptr<ReportElement>> m_elements;
     double m_width = 0;
 };
