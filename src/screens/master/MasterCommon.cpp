@@ -1,11 +1,13 @@
 #include "screens/master/MasterCommon.h"
 #include "common/Query.h"
+#include "grid/DataGrid.h"
 #include <QApplication>
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace MasterUi {
 
@@ -99,3 +101,18 @@ QString PadMgCode(const QString& code)
 }
 
 }  // namespace MasterUi
+
+DataGrid* MasterUi::NewResultGrid(QWidget* panDisp, RecordSet* set, const QList<GridColumn>& columns,
+                                  const QString& name)
+{
+    auto* layout = new QVBoxLayout(panDisp);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new DataGrid(panDisp);
+    grid->setObjectName(name);
+    grid->setEditable(false);
+    grid->setRowSelect(true);
+    grid->setColumns(columns);
+    grid->setRecordSet(set);
+    layout->addWidget(grid);
+    return grid;
+}

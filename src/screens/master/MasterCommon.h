@@ -1,7 +1,9 @@
 #pragma once
+#include "grid/RecordSetModel.h"
 #include <QList>
 #include <QString>
 
+class DataGrid;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,10 @@ QGroupBox* NewRadioGroup(QWidget* parent, const QString& title, const QList<Radi
                          QList<QRadioButton*>* buttons, bool vertical = false);
 QLineEdit* NewEdit(QWidget* parent, const QString& name, int maxLength = 0);
 QLabel* NewLabel(QWidget* parent, const QString& caption);
+// The read-only list of search results filling the display panel, one whole
+// row selected at a time.
+DataGrid* NewResultGrid(QWidget* panDisp, RecordSet* set, const QList<GridColumn>& columns,
+                        const QString& name = QStringLiteral("rdgMain"));
 
 // A key field is read-only while its record is edited, and looks it.
 void SetKeyLocked(QLineEdit* edit, bool locked);

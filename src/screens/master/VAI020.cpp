@@ -42,13 +42,7 @@ TfrmVAI020::TfrmVAI020(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI020"), p
 
     buildSearchPanel();
 
-    auto* disp = new QVBoxLayout(panDisp);
-    disp->setContentsMargins(0, 0, 0, 0);
-    rdgMain = new DataGrid(panDisp);
-    rdgMain->setObjectName(QStringLiteral("rdgMain"));
-    rdgMain->setEditable(false);
-    rdgMain->setRowSelect(true);
-    rdgMain->setColumns({
+    rdgMain = NewResultGrid(panDisp, cdsMain, {
         GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 70),
         GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정명"), 150),
         GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("계정 검색명"), 130),
@@ -59,8 +53,6 @@ TfrmVAI020::TfrmVAI020(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI020"), p
         GridColumn(QStringLiteral("USE_YN"), QStringLiteral("사용구분"), 60),
         GridColumn(QStringLiteral("ACCT_PNAME"), QStringLiteral("출력용 명칭"), 150),
     });
-    rdgMain->setRecordSet(cdsMain);
-    disp->addWidget(rdgMain);
 
     buildInputPanel();
 

@@ -46,22 +46,14 @@ TfrmVAI030::TfrmVAI030(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI030"), p
 
     buildSearchPanel();
 
-    auto* disp = new QVBoxLayout(panDisp);
-    disp->setContentsMargins(0, 0, 0, 0);
-    rdbMain = new DataGrid(panDisp);
-    rdbMain->setObjectName(QStringLiteral("rdbMain"));
-    rdbMain->setEditable(false);
-    rdbMain->setRowSelect(true);
-    rdbMain->setColumns({
+    rdbMain = NewResultGrid(panDisp, cdsMain, {
         GridColumn(QStringLiteral("MG_CODE"), QStringLiteral("관리항목코드"), 80),
         GridColumn(QStringLiteral("MG_NAME"), QStringLiteral("관리항목 명"), 150),
         GridColumn(QStringLiteral("MG_TYPE_NAME"), QStringLiteral("항목종류"), 60),
         GridColumn(QStringLiteral("P_MG_CODE"), QStringLiteral("상위항목 코드"), 80),
         GridColumn(QStringLiteral("CON_CODE"), QStringLiteral("연결계정코드"), 200),
         GridColumn(QStringLiteral("BAL_YN"), QStringLiteral("잔액관리 여부"), 80),
-    });
-    rdbMain->setRecordSet(cdsMain);
-    disp->addWidget(rdbMain);
+    }, QStringLiteral("rdbMain"));
 
     buildInputPanel();
 

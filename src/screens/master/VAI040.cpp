@@ -82,19 +82,11 @@ TfrmVAI040::TfrmVAI040(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI040"), p
 
     buildSearchPanel();
 
-    auto* disp = new QVBoxLayout(panDisp);
-    disp->setContentsMargins(0, 0, 0, 0);
-    rdgMain = new DataGrid(panDisp);
-    rdgMain->setObjectName(QStringLiteral("rdgMain"));
-    rdgMain->setEditable(false);
-    rdgMain->setRowSelect(true);
-    rdgMain->setColumns({
+    rdgMain = NewResultGrid(panDisp, cdsMain, {
         GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 70),
         GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정과목명"), 150),
         GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("검색명칭"), 130),
     });
-    rdgMain->setRecordSet(cdsMain);
-    disp->addWidget(rdgMain);
 
     buildInputPanel();
 
