@@ -1,4 +1,5 @@
 #include "screens/slips/VBI020.h"
+#include "screens/slips/VBI021.h"
 #include "common/AppErrors.h"
 #include "common/DateUtil.h"
 #include "common/DeptEntry.h"
@@ -1239,4 +1240,20 @@ void TfrmVBI020::DoDelete()
     Done = true;
     ShowInfo(QStringLiteral("해당전표를 삭제 하였습니다."));
     bbtCancelClick();
+}
+
+// --- print and preview ----------------------------------------------------------------------------
+
+// The slip on the screen goes through the slip form, which is made for this
+// one print and destroyed on every path out.
+void TfrmVBI020::DoPrint()
+{
+    TfrmVBI021 form;
+    form.Print(edtSlipNo->text(), dtpAcctDate->date(), cbxDept->currentText(), cboCocd->currentText(), PreviewFlag,
+               this);
+}
+
+void TfrmVBI020::DoPreview()
+{
+    DoPrint();
 }

@@ -56,6 +56,8 @@ protected:
     void FieldExit(QWidget* control) override;
     void DoSave() override;
     void DoDelete() override;
+    void DoPrint() override;
+    void DoPreview() override;
 
     // Fills columns 0–5 and the rules of a line from an account chosen in
     // the lookup (or loaded by its exact code).
