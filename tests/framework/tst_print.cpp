@@ -9,6 +9,7 @@
 #include "framework/print/PreviewWindow.h"
 #include "framework/print/ReportOutput.h"
 #include "framework/print/ReportViewer.h"
+#include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -20,6 +21,8 @@
 #include <QTemporaryDir>
 
 namespace {
+
+using namespace PdfTools;
 
 constexpr double kRowHeight = 5.0;
 constexpr double kColumnHeaderHeight = 8.0;
@@ -66,32 +69,6 @@ protected:
         this->qrlCondition->setText(condition);
     }
 };
-
-QString runTool(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPageCount(const QString& path)
-{
-    const QString info = runTool(QStringLiteral("pdfinfo"), {path});
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// The text of every page, split at the form feeds pdftotext puts between them.
-QStringList pdfPageTexts(const QString& path)
-{
-    QStringList pages = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
-                            .split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
 
 }  // namespace
 

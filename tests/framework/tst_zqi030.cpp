@@ -9,6 +9,7 @@
 #include "framework/ZQI030.h"
 #include "grid/DataGrid.h"
 #include "shell/ErrorDlg.h"
+#include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -29,6 +30,8 @@
 using namespace XlsReadBack;
 
 namespace {
+
+using namespace PdfTools;
 
 class InquiryScreen : public TfrmZQI030 {
 public:
@@ -113,15 +116,6 @@ void showActive(QWidget& w)
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
-}
-
-QString runTool(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "grid/RecordSet.h"
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI021.h"
+#include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -24,33 +25,10 @@
 
 namespace {
 
+using namespace PdfTools;
+
 const QString kNotSaved = QStringLiteral("저장 후에 출력 하실수 있습니다.!");
 const QString kWon = QString(QChar(0x20A9));
-
-QString runTool(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPageCount(const QString& path)
-{
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(runTool(QStringLiteral("pdfinfo"), {path}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-QStringList pdfPageTexts(const QString& path)
-{
-    QStringList pages = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
-                            .split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
 
 // Slip entry with its print hook reachable, as the Print button reaches it.
 class SlipScreen : public TfrmVBI020 {
