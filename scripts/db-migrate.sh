@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Brings the database named by the PG* variables to the current schema:
 # migrations once each (recorded in schema_version), then every procedure file
-# (they replace themselves), then with --demo the demo data files once each.
+# (they replace themselves), then the client's rights (db/grants.sql), then
+# with --demo the demo data files once each. Run it as the schema's owner.
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 psql_() { "$PG_BIN/psql" -X -q -v ON_ERROR_STOP=1 "$@"; }
@@ -26,5 +27,6 @@ for f in "$ROOT"/db/procs/*.sql; do
   [ -e "$f" ] || continue
   psql_ -1 -f "$f" >/dev/null
 done
+psql_ -v app_user="$APP_USER" -v lookup_role="$LOOKUP_ROLE" -f "$ROOT/db/grants.sql" >/dev/null
 [ "${1:-}" = "--demo" ] && apply_once db/demo
 exit 0

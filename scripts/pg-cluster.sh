@@ -5,6 +5,21 @@
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 action="${1:?start|stop|status}"; DIR="${2:?cluster folder}"; PORT="${3:?port}"
+
+# Started as root, the server runs as "postgres", which may not be able to
+# enter the checkout (a clone under root's home or any folder of mode 700).
+# The cluster then lives in a folder of its own under /var/tmp and DIR
+# becomes a link to it, so callers keep using DIR for the socket and files.
+if [ "$(id -u)" -eq 0 ] && [ "$action" = start ] && [ ! -L "$DIR" ] && [ ! -f "$DIR/data/PG_VERSION" ]; then
+  mkdir -p "$(dirname "$DIR")"
+  parent="$(cd "$(dirname "$DIR")" && pwd)"
+  if ! runuser -u postgres -- test -x "$parent" 2>/dev/null; then
+    real="/var/tmp/tvacct-pg/$(printf '%s' "$parent/$(basename "$DIR")" | sha1sum | cut -c1-16)"
+    mkdir -p "$real"; chmod 755 /var/tmp/tvacct-pg "$real"
+    rm -rf "$DIR"; ln -s "$real" "$DIR"
+  fi
+fi
+[ -L "$DIR" ] && DIR="$(readlink -f "$DIR")"
 DATA="$DIR/data"; SOCK="$DIR/run"; SUPERPW="$DIR/superuser.pw"
 
 as_owner() {

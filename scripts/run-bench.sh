@@ -4,9 +4,11 @@
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 "$ROOT/scripts/build.sh" >/dev/null
-DIR="$BUILD_DIR/testpg"; PORT="$(grep -m1 '^TV_TEST_PG_PORT:' "$BUILD_DIR/CMakeCache.txt" | cut -d= -f2)"
+# A cluster of their own, beside the tests' one: a test run may be going on.
+read -r DIR PORT < <(bench_cluster "$BUILD_DIR")
 "$ROOT/scripts/test-db.sh" start "$DIR" "$PORT"
 trap '"$ROOT/scripts/test-db.sh" stop "$DIR" "$PORT"' EXIT
+export TV_PG_DIR="$DIR" TV_PG_PORT="$PORT"
 for bench in "$BUILD_DIR"/bench/bench_*; do
   [ -f "$bench" ] && [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"

@@ -249,7 +249,7 @@ CREATE OR REPLACE FUNCTION pk_v_slip_01.slip_apply(
   psys_id TEXT, pslip_type TEXT, pslip_flag TEXT, pslip_no TEXT, pdept_code TEXT,
   pacc_date TEXT, pu_ip TEXT, pu_emp_no TEXT, pslip_kind TEXT)
 RETURNS TEXT
-LANGUAGE plpgsql VOLATILE AS
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = public, pg_temp AS
 $$
 DECLARE
   v_flag    TEXT := btrim(pslip_flag);

@@ -1,5 +1,6 @@
 #include "common/ReadOnlyQuery.h"
 #include "common/AppErrors.h"
+#include "common/Db.h"
 #include "common/Query.h"
 #include "common/Transaction.h"
 #include <QSet>
@@ -143,6 +144,42 @@ const QSet<QString>& forbiddenWords()
 
 int g_savepointSeq = 0;
 
+// The statement with its :name placeholders numbered $1, $2, … in order of
+// occurrence; quoted text and a doubled colon (a cast) are left alone.
+QString positionalPlaceholders(const QString& sql, int& count)
+{
+    const auto isNameChar = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
+    };
+    QString out;
+    out.reserve(sql.size());
+    QChar closingQuote;
+    count = 0;
+    for (qsizetype i = 0; i < sql.size();) {
+        const QChar ch = sql.at(i);
+        if (!closingQuote.isNull()) {
+            if (ch == closingQuote)
+                closingQuote = QChar();
+            out += ch;
+            ++i;
+        } else if (ch == u':' && (i == 0 || sql.at(i - 1) != u':') && i + 1 < sql.size() && sql.at(i + 1) != u':'
+                   && isNameChar(sql.at(i + 1))) {
+            qsizetype end = i + 2;
+            while (end < sql.size() && isNameChar(sql.at(end)))
+                ++end;
+            out += QLatin1Char('$') + QString::number(++count);
+            i = end;
+        } else {
+            if (ch == u'\'' || ch == u'"')
+                closingQuote = ch;
+            out += ch;
+            ++i;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 QString SelectStatementProblem(const QString& sql)
@@ -240,4 +277,47 @@ QSqlQuery RunReadOnlyQuery(const QString& sql, const QVariantList& params)
     QSqlQuery query = RunQuery(sql, params, QStringLiteral("Open"));
     scope.end();
     return query;
+}
+
+StoredRows RunStoredStatement(const QString& sql, const QVariantList& params)
+{
+    CheckSelectStatement(sql);
+    int placeholders = 0;
+    const QString positional = positionalPlaceholders(sql, placeholders);
+    constexpr int kMaxParams = 10;
+    if (placeholders > kMaxParams)
+        throw AppError(QStringLiteral("조회문의 변수는 %1개까지 쓸 수 있습니다.").arg(kMaxParams));
+
+    QString call = QStringLiteral("SELECT pk_lookup.open_stored(:P0");
+    QVariantList callParams{positional};
+    for (int k = 0; k < placeholders; ++k) {
+        call += QStringLiteral(", :P%1").arg(k + 1);
+        const QVariant value = params.value(k);
+        callParams << (value.isNull() ? QVariant() : QVariant(value.toString()));
+    }
+    call += QLatin1Char(')');
+
+    ReadOnlyScope scope;
+    ExecSql(QStringLiteral("SET LOCAL statement_timeout = '%1s'").arg(kStoredStatementSeconds));
+    ExecSql(QStringLiteral("SET LOCAL ROLE %1").arg(QLatin1String(kLookupRole)));
+    RunQuery(call, callParams);
+    QSqlQuery cursor(Db::connection());
+    cursor.setForwardOnly(true);
+    // Amounts come back as their exact text rather than as doubles.
+    cursor.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    RunQuery(cursor, QStringLiteral("FETCH ALL FROM tv_stored_lookup"), {}, QStringLiteral("Open"));
+    StoredRows result;
+    result.record = cursor.record();
+    const int columns = result.record.count();
+    while (cursor.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row << cursor.value(c);
+        result.rows << row;
+    }
+    cursor.finish();
+    // Leaving the scope drops the cursor, the role and the timeout with it.
+    scope.end();
+    return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <QList>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QVariantList>
 
@@ -44,3 +46,23 @@ private:
 // inside a ReadOnlyScope; the rows are read into the returned query before
 // the scope ends. Parameters bind as for RunQuery.
 QSqlQuery RunReadOnlyQuery(const QString& sql, const QVariantList& params = {});
+
+// The rows of a stored statement, read whole.
+struct StoredRows {
+    QSqlRecord record;
+    QList<QVariantList> rows;
+};
+
+// The role stored statements run as: it may read the reference tables only.
+inline constexpr const char* kLookupRole = "tv_lookup";
+// How long a stored statement may run.
+inline constexpr int kStoredStatementSeconds = 5;
+
+// Runs a statement users keep as data, however it got into its table. It is
+// checked again (CheckSelectStatement), then handed to the server as a bound
+// value that the server opens as one cursor, so a second statement or a
+// transaction command never runs; inside a read-only scope, as the lookup
+// role and under a statement timeout, so it cannot write, end the
+// transaction, act on another session or hold the connection for long. Named
+// placeholders (:name) bind the parameters in order of occurrence, as text.
+StoredRows RunStoredStatement(const QString& sql, const QVariantList& params = {});

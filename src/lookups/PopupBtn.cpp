@@ -87,6 +87,7 @@ void TPopupBtn::lookup(bool link, const QString& linkText)
     window->setColumnTitles(m_columnTitles);
     window->setColumnWidths(m_columnWidths);
     window->setSqlConnection(m_connectionName);
+    window->setStoredStatement(m_storedStatement);
 
     const QStringList statement = link ? m_linkSql : m_sql;
     QVariantMap values = m_params;

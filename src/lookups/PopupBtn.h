@@ -41,6 +41,11 @@ public:
     void setLinkSql(const QStringList& lines) { m_linkSql = lines; }
     void setLinkSql(const QString& text);
 
+    // Set when the statements are data that users keep (a management item's
+    // value list): they then run under the stored-statement guard.
+    bool storedStatement() const { return m_storedStatement; }
+    void setStoredStatement(bool stored) { m_storedStatement = stored; }
+
     // An edit or a combo box (also their data-bound kinds).
     QWidget* linkControl() const { return m_linkControl; }
     void setLinkControl(QWidget* control) { m_linkControl = control; }
@@ -66,4 +71,5 @@ private:
     QStringList m_linkSql;
     QPointer<QWidget> m_linkControl;
     bool m_linkMode = false;
+    bool m_storedStatement = false;
 };

@@ -1,4 +1,5 @@
 #include "lookups/PopupWnd.h"
+#include "common/ReadOnlyQuery.h"
 #include "common/Query.h"
 #include "lookups/LookupBtn.h"
 #include "lookups/LookupSql.h"
@@ -214,6 +215,11 @@ void TfrmPopupWnd::setColumnWidths(const QStringList& widths)
     m_widths = widths;
 }
 
+void TfrmPopupWnd::setStoredStatement(bool stored)
+{
+    m_storedStatement = stored;
+}
+
 void TfrmPopupWnd::setSqlConnection(const QString& connectionName)
 {
     m_connectionName = connectionName;
@@ -229,10 +235,16 @@ void TfrmPopupWnd::setParamValues(const QVariantMap& values)
 namespace {
 
 // Runs a statement and reads every row; the values travel bound, never as
-// SQL text.
-void readRows(const QString& connectionName, const QString& sql, const QVariantList& params, QSqlRecord& record,
-              QList<QVariantList>& rows)
+// SQL text. A statement kept as data runs under the stored-statement guard.
+void readRows(const QString& connectionName, bool stored, const QString& sql, const QVariantList& params,
+              QSqlRecord& record, QList<QVariantList>& rows)
 {
+    if (stored) {
+        StoredRows read = RunStoredStatement(sql, params);
+        record = read.record;
+        rows = std::move(read.rows);
+        return;
+    }
     QSqlQuery query(Lookup::connectionFor(connectionName));
     query.setForwardOnly(true);
     // Amounts come back as their exact text rather than as doubles.
@@ -257,7 +269,7 @@ void TfrmPopupWnd::OpenStatement(const QStringList& statement)
     const QVariantList params = LookupSql::valuesFor(sql, m_values);
     QSqlRecord record;
     QList<QVariantList> rows;
-    readRows(m_connectionName, sql, params, record, rows);
+    readRows(m_connectionName, m_storedStatement, sql, params, record, rows);
     m_lastSql = sql;
     m_lastParams = params;
     cdsPopup->reset(record, std::move(rows));
@@ -285,7 +297,7 @@ void TfrmPopupWnd::RunFilter()
     const QVariantList params = LookupSql::valuesFor(sql, values);
     QSqlRecord record;
     QList<QVariantList> rows;
-    readRows(m_connectionName, sql, params, record, rows);
+    readRows(m_connectionName, m_storedStatement, sql, params, record, rows);
     m_lastSql = sql;
     m_lastParams = params;
     cdsPopup->reset(record, std::move(rows));

@@ -25,6 +25,8 @@ public:
     void setColumnTitles(const QStringList& titles);
     void setColumnWidths(const QStringList& widths);
     void setSqlConnection(const QString& connectionName);
+    // The statement is data a user keeps (RunStoredStatement guards it).
+    void setStoredStatement(bool stored);
     // Parameter values by Lookup::paramKey; they stay for every later search.
     void setParamValues(const QVariantMap& values);
     QVariantMap paramValues() const { return m_values; }
@@ -84,6 +86,7 @@ private:
     QStringList m_titles;
     QStringList m_widths;
     QString m_connectionName;
+    bool m_storedStatement = false;
     QVariantMap m_values;
     QString m_lastSql;
     QVariantList m_lastParams;

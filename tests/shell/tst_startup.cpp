@@ -176,7 +176,7 @@ void TestStartup::serverAtItsSessionLimit()
         QVERIFY2(q.exec(QStringLiteral("ALTER DATABASE %1 CONNECTION LIMIT %2").arg(m_database).arg(limit)),
                  qPrintable(q.lastError().text()));
     };
-    TestDb::openConnection(admin, QStringLiteral("postgres"));
+    TestDb::openOwnerConnection(admin, QStringLiteral("postgres"));
     setLimit(0);
     ScriptedDialogs dialogs;
     const QString exeDir = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() + QLatin1Char('/');

@@ -6,7 +6,6 @@
 #include "common/HandOver.h"
 #include "common/Messages.h"
 #include "common/ProcCall.h"
-#include "common/ReadOnlyQuery.h"
 #include "common/Query.h"
 #include "common/Session.h"
 #include "common/TextUtil.h"
@@ -272,6 +271,8 @@ void TfrmVBI020::build()
     edtItemLink = new QLineEdit(panMain);
     edtItemLink->hide();
     pbtItem->setLinkControl(edtItemLink);
+    // The value lists are statements users keep as data.
+    pbtItem->setStoredStatement(true);
 
     pbtSlipNo->setSql({QStringLiteral("SELECT A.SLIP_NO, B.AFF_DEPT_NAME DEPT_NAME, C.EMP_K_NAME, A.SLIP_DATE, A.ACC_DATE,"),
                        QStringLiteral("       A.TOTAL_D_AMT, A.TOTAL_C_AMT, A.SLIP_CONF_YN, A.SLIP_DEL_YN,"),
@@ -815,8 +816,6 @@ void TfrmVBI020::runItemLookup(int row, int column, const QString& text, bool wi
         search.remove(QLatin1Char('-'));
     if (m_lookupMgCode == QLatin1String("104"))
         search = lineText(row, column - 1).section(QLatin1Char(':'), 0, 0);
-    // The value list is a statement users keep as data: it may only read.
-    ReadOnlyScope readOnly;
     if (window) {
         for (const QString& name : LookupSql::placeholderNames(rule->conCode))
             pbtItem->setParam(name, QStringLiteral("%"));

@@ -67,19 +67,19 @@ TestSlip insertSlip(const QString& slipNo, int lines, const QString& writer = QS
     for (int i = 0; i + 1 < lines; ++i)
         s.debit += 100000LL * (i + 1);
     s.credit = s.debit;
-    ExecSql(QStringLiteral("INSERT INTO VB010MS (SLIP_NO, DEPT_CODE, SLIP_DATE, ACC_DATE, TOTAL_D_AMT, TOTAL_C_AMT, "
+    TestDb::ownerExec(QStringLiteral("INSERT INTO VB010MS (SLIP_NO, DEPT_CODE, SLIP_DATE, ACC_DATE, TOTAL_D_AMT, TOTAL_C_AMT, "
                            "CR_EMP_NO, SLIP_KIND, U_EMP_NO) VALUES (:P0, :P1, CAST(:P2 AS DATE), CAST(:P2 AS DATE), "
                            ":P3, :P4, :P5, 'K', :P5)"),
             {slipNo, s.deptCode, s.date, s.debit, s.credit, writer});
     for (int i = 0; i < lines; ++i) {
         const bool last = i + 1 == lines;
-        ExecSql(QStringLiteral("INSERT INTO VB011MS (SLIP_NO, SLIP_SEQ_NO, ACCT_CODE, REF_DATA, D_AMOUNT, C_AMOUNT) "
+        TestDb::ownerExec(QStringLiteral("INSERT INTO VB011MS (SLIP_NO, SLIP_SEQ_NO, ACCT_CODE, REF_DATA, D_AMOUNT, C_AMOUNT) "
                                "VALUES (:P0, :P1, :P2, :P3, :P4, :P5)"),
                 {slipNo, i, last ? QStringLiteral("1110110") : QStringLiteral("7510110"),
                  QStringLiteral("적요%1").arg(i + 1), last ? 0 : 100000LL * (i + 1), last ? s.credit : 0});
     }
     if (lines > 0) {
-        ExecSql(QStringLiteral("INSERT INTO VB011DT (SLIP_NO, SLIP_SEQ_NO, LINEUP_NO, MG_CODE, MG_DETAIL, MG_DETAIL_NAME, "
+        TestDb::ownerExec(QStringLiteral("INSERT INTO VB011DT (SLIP_NO, SLIP_SEQ_NO, LINEUP_NO, MG_CODE, MG_DETAIL, MG_DETAIL_NAME, "
                                "ACCT_CODE) VALUES (:P0, 0, 1, '141', :P1, NULL, '7510110'), "
                                "(:P0, 0, 7, '902', '01', '판관비', '7510110')"),
                 {slipNo, s.deptCode});
@@ -270,9 +270,9 @@ void TestVBI021::cashAmountRow()
     QFETCH(QString, expected);
     const TestSlip slip = insertSlip(slipNo, 3);
     if (cashCredit.isEmpty())
-        ExecSql(QStringLiteral("UPDATE VB011MS SET ACCT_CODE = '7510110' WHERE SLIP_NO = :P0 AND SLIP_SEQ_NO = 2"), {slipNo});
+        TestDb::ownerExec(QStringLiteral("UPDATE VB011MS SET ACCT_CODE = '7510110' WHERE SLIP_NO = :P0 AND SLIP_SEQ_NO = 2"), {slipNo});
     else
-        ExecSql(QStringLiteral("UPDATE VB011MS SET C_AMOUNT = CAST(:P1 AS NUMERIC) WHERE SLIP_NO = :P0 AND SLIP_SEQ_NO = 2"),
+        TestDb::ownerExec(QStringLiteral("UPDATE VB011MS SET C_AMOUNT = CAST(:P1 AS NUMERIC) WHERE SLIP_NO = :P0 AND SLIP_SEQ_NO = 2"),
                 {slipNo, cashCredit});
     ScriptedDialogs dialogs;
     dialogs.printFile = m_dir.filePath(slipNo + QLatin1String(".pdf"));

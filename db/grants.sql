@@ -1,0 +1,68 @@
+-- The rights of the client's login role and of the lookup role, laid anew
+-- after every migration run (so a table added later gets them too).
+-- Run as the owner with  -v app_user=…  -v lookup_role=… .
+--
+-- The client: data rights on the tables it keeps, EXECUTE on the functions,
+-- nothing on the schema itself (it cannot create, alter or drop anything and
+-- cannot switch a trigger off). Slips and everything posted from them are
+-- written only by the database's own functions (SECURITY DEFINER), so the
+-- client reads them and no more. The lookup role reads the reference tables
+-- that stored value lists may name, and nothing else.
+SET client_min_messages = warning;
+
+CREATE TEMP TABLE grant_target (name TEXT, value TEXT);
+INSERT INTO grant_target VALUES ('app_user', :'app_user'), ('lookup_role', :'lookup_role');
+
+DO $$
+DECLARE
+  app_user    TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+  lookup_role TEXT := (SELECT value FROM grant_target WHERE name = 'lookup_role');
+  -- Written only by the database's functions.
+  engine_only CONSTANT TEXT[] := ARRAY[
+    'public.vb010ms', 'public.vb011ms', 'public.vb011dt',
+    'public.vb071ms', 'public.vb061ms', 'public.vb080ms', 'public.vb085ms', 'public.vb040ms',
+    'bkuser.vb010ms', 'bkuser.vb011ms', 'bkuser.vb011dt', 'bkuser.vb071ms'];
+  -- Tables a stored value list may read: reference data, never slips,
+  -- authority or menus. A value list over a new kind of register (notes,
+  -- funds, assets) needs its table named here; missing ones are skipped.
+  lookup_tables CONSTANT TEXT[] := ARRAY[
+    'zx010ms', 'zx030ms', 'qa010ms', 'qa150ms', 'qa160ms', 'qa160ms_date',
+    'va020ms', 'va030ms', 'va040ms', 'va050ms', 'va051ms', 'va060ms', 'va060dt',
+    'va090ms', 'va150ms', 'va160ms', 'va024ms', 'va025ms', 'vg005ms', 'vx010ms', 'vx011ms',
+    'vf010ms', 'vf060ms', 'vm010ms'];
+  s  TEXT;
+  t  TEXT;
+BEGIN
+  EXECUTE format('REVOKE ALL ON SCHEMA public FROM PUBLIC');
+  FOR s IN SELECT nspname FROM pg_namespace
+            WHERE nspname IN ('public', 'bkuser') OR nspname LIKE 'pk\_%' OR nspname LIKE 'fn\_%' LOOP
+    EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA %I FROM %I', s, app_user);
+    EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA %I FROM %I', s, lookup_role);
+    EXECUTE format('REVOKE CREATE ON SCHEMA %I FROM %I', s, app_user);
+    EXECUTE format('GRANT USAGE ON SCHEMA %I TO %I', s, app_user);
+    EXECUTE format('GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA %I TO %I', s, app_user);
+    EXECUTE format('GRANT USAGE, SELECT ON ALL SEQUENCES IN SCHEMA %I TO %I', s, app_user);
+    EXECUTE format('REVOKE EXECUTE ON ALL FUNCTIONS IN SCHEMA %I FROM PUBLIC', s);
+    EXECUTE format('GRANT EXECUTE ON ALL FUNCTIONS IN SCHEMA %I TO %I', s, app_user);
+  END LOOP;
+  EXECUTE format('REVOKE ALL ON TABLE public.schema_version FROM %I', app_user);
+  FOREACH t IN ARRAY engine_only LOOP
+    IF to_regclass(t) IS NOT NULL THEN
+      EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON %s FROM %I', t, app_user);
+    END IF;
+  END LOOP;
+
+  -- The lookup role: schema usage, SELECT on the reference tables, and the
+  -- one function that opens a stored statement.
+  EXECUTE format('GRANT USAGE ON SCHEMA public, pk_lookup TO %I', lookup_role);
+  FOREACH t IN ARRAY lookup_tables LOOP
+    IF to_regclass('public.' || t) IS NOT NULL THEN
+      EXECUTE format('GRANT SELECT ON public.%I TO %I', t, lookup_role);
+    END IF;
+  END LOOP;
+  EXECUTE format('GRANT EXECUTE ON FUNCTION pk_lookup.open_stored(TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT) TO %I', lookup_role);
+
+END
+$$;
+
+DROP TABLE grant_target;
