@@ -329,8 +329,8 @@ QGroupBox* NewRadioGroup(QWidget* parent, const QString& title, const QList<Radi
     auto* group = new QGroupBox(title, parent);
     QBoxLayout* layout = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(group))
                                   : static_cast<QBoxLayout*>(new QHBoxLayout(group));
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(6);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(3);
     for (const RadioItem& item : items) {
         auto* radio = new QRadioButton(item.caption, group);
         radio->setObjectName(item.name);

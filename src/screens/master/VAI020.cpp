@@ -40,15 +40,15 @@ TfrmVAI020::TfrmVAI020(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI020"), p
     buildSearchPanel();
 
     rdgMain = Form::NewResultGrid(panDisp, cdsMain, {
-        GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 70),
-        GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정명"), 150),
-        GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("계정 검색명"), 130),
+        GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 62),
+        GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정명"), 125),
+        GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("계정 검색명"), 110),
         GridColumn(QStringLiteral("ACC_LEVEL"), QStringLiteral("Lv"), 30),
         GridColumn(QStringLiteral("SLIP_YN"), QStringLiteral("발생구분"), 60),
         GridColumn(QStringLiteral("DC_DIV"), QStringLiteral("차대구분"), 60),
         GridColumn(QStringLiteral("BAL_YN"), QStringLiteral("잔액구분"), 60),
         GridColumn(QStringLiteral("USE_YN"), QStringLiteral("사용구분"), 60),
-        GridColumn(QStringLiteral("ACCT_PNAME"), QStringLiteral("출력용 명칭"), 150),
+        GridColumn(QStringLiteral("ACCT_PNAME"), QStringLiteral("출력용 명칭"), 120),
     });
 
     buildInputPanel();
@@ -96,7 +96,7 @@ void TfrmVAI020::buildSearchPanel()
                   Form::Field(QStringLiteral("상위계정코드"), edtSearchUpCode),
                   Form::Field(QStringLiteral("검색명칭"), edtSearchSName),
                   Form::Field(QStringLiteral("계정명칭"), edtSearchName)},
-        Form::Row{slip, dc, bal, use, Form::Stretch()},
+        Form::Row{slip, dc, bal, use, Form::Stretch()}.spacing(2),
     }.spacing(4).attachTo(panSearch);
 }
 
