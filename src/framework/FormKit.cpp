@@ -300,15 +300,19 @@ void Layout::attachTo(QWidget* panel) const
     if (!panel->layout()) {
         panel->setLayout(layout);
     } else if (auto* box = qobject_cast<QBoxLayout*>(panel->layout())) {
-        int at = box->count();
-        for (int i = 0; i < box->count(); ++i) {
+        // Where the box keeps its free room the form takes it; added at the
+        // end, it grows as its controls do.
+        int at = -1;
+        for (int i = 0; i < box->count() && at < 0; ++i) {
             if (box->itemAt(i)->spacerItem()) {
                 delete box->takeAt(i);
                 at = i;
-                break;
             }
         }
-        box->insertLayout(at, layout, 1);
+        if (at >= 0)
+            box->insertLayout(at, layout, 1);
+        else
+            box->addLayout(layout);
     } else {
         qFatal("Form::Layout::attachTo: the panel %s holds a layout that is not a box",
                qPrintable(panel->objectName()));

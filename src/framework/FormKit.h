@@ -76,8 +76,8 @@ class Layout {
 public:
     // Installs the form on the panel. A panel that already holds a box layout
     // (a search strip with its Search button, a display panel with its record
-    // count) gets the form where that layout keeps its free room, else at its
-    // end; either way the form takes the free room.
+    // count) gets the form in place of that layout's free room, else at its
+    // end.
     void attachTo(QWidget* panel) const;
 
     // Nested layouts have no margins and the style's spacing unless set.
