@@ -1,4 +1,8 @@
 #include "shell/V0Main.h"
+#include "screens/closing/VKI010.h"
+#include "screens/closing/VKI020.h"
+#include "screens/closing/VKI025.h"
+#include "screens/closing/VKI030.h"
 #include "screens/master/VAI020.h"
 #include "screens/master/VAI030.h"
 #include "screens/master/VAI040.h"
@@ -39,7 +43,8 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VHI010", {}}, {"VHI020", {}}, {"VHI030", {}}, {"VHI040", {}},
         {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},
         {"VMI050", {}},
-        {"VKI010", {}}, {"VKI020", {}}, {"VKI025", {}}, {"VKI030", {}},
+        {"VKI010", makeScreen<TfrmVKI010>()}, {"VKI020", makeScreen<TfrmVKI020>()}, {"VKI025", makeScreen<TfrmVKI025>()},
+        {"VKI030", makeScreen<TfrmVKI030>()},
     };
     return table;
 }
