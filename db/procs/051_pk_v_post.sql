@@ -91,9 +91,10 @@ RETURNS TABLE (slip_date DATE, acct_code VARCHAR, fund BOOLEAN,
                dr_amt NUMERIC, cr_amt NUMERIC)
 LANGUAGE sql STABLE AS
 $$
-  SELECT coalesce(p_day, l.conf_date), l.acct_code, l.acct_code = ANY (pk_v_ledger.fund_accounts()),
+  WITH f AS (SELECT pk_v_ledger.fund_accounts() AS accts)
+  SELECT coalesce(p_day, l.conf_date), l.acct_code, l.acct_code = ANY (f.accts),
          b.cd1, b.v1, b.n1, b.cd2, b.v2, b.n2, b.cd3, b.v3, b.n3, l.d_amount, l.c_amount
-    FROM vb011ms l
+    FROM f, vb011ms l
     JOIN va020ms a ON a.acct_code = l.acct_code AND a.bal_yn = 'Y'
     CROSS JOIN LATERAL (
       SELECT max(q.mg_code) FILTER (WHERE q.bal_no = 1) AS cd1, max(i.mg_detail) FILTER (WHERE q.bal_no = 1) AS v1,
@@ -148,18 +149,23 @@ $$;
 -- Movements
 ---------------------------------------------------------------------------
 
--- Gives an account a row for every month of a term, with the balances it has
--- there so far, unless it has them already.
+-- Gives accounts a row for every month of a term, with the balances they
+-- have there so far, unless they have them already.
 CREATE OR REPLACE FUNCTION pk_v_post.ensure_term_rows(p_session INTEGER, p_accts TEXT[]) RETURNS VOID
-LANGUAGE sql VOLATILE AS
+LANGUAGE plpgsql VOLATILE AS
 $$
+DECLARE
+  v_first  TEXT := pk_v_ledger.first_month(p_session);
+  v_months TEXT[] := ARRAY(SELECT pk_v_ledger.term_months(p_session));
+BEGIN
   INSERT INTO vb071ms (sum_month, acct_code, d_amount, c_amount, bd_amount, bc_amount, bal_amount, u_date)
-  SELECT m, a, 0, 0, 0, 0, pk_v_ledger.term_opening(a, p_session), LOCALTIMESTAMP(0)
+  SELECT m, x.a, 0, 0, 0, 0, coalesce(o.bal_amount, 0), LOCALTIMESTAMP(0)
     FROM (SELECT DISTINCT unnest(p_accts) AS a) x
-    CROSS JOIN pk_v_ledger.term_months(p_session) m
-   WHERE NOT EXISTS (SELECT 1 FROM vb071ms v WHERE v.acct_code = x.a
-                        AND v.sum_month = pk_v_ledger.first_month(p_session))
-  ON CONFLICT DO NOTHING
+    LEFT JOIN vb070ms o ON o.session_id = p_session AND o.acct_code = x.a
+    CROSS JOIN unnest(v_months) m
+   WHERE NOT EXISTS (SELECT 1 FROM vb071ms v WHERE v.acct_code = x.a AND v.sum_month = v_first)
+  ON CONFLICT DO NOTHING;
+END
 $$;
 
 -- Moves the openings of a term (normal direction) and its monthly balances.
@@ -167,6 +173,9 @@ CREATE OR REPLACE FUNCTION pk_v_post.move_openings(p_session INTEGER, p_accts TE
 RETURNS VOID
 LANGUAGE plpgsql VOLATILE AS
 $$
+DECLARE
+  v_first TEXT := pk_v_ledger.first_month(p_session);
+  v_last  TEXT := pk_v_ledger.last_month(p_session);
 BEGIN
   PERFORM pk_v_post.ensure_term_rows(p_session, p_accts);
   INSERT INTO vb070ms AS o (session_id, acct_code, bal_amount)
@@ -174,8 +183,7 @@ BEGIN
   ON CONFLICT (session_id, acct_code) DO UPDATE SET bal_amount = o.bal_amount + EXCLUDED.bal_amount;
   UPDATE vb071ms v SET bal_amount = v.bal_amount + x.delta
     FROM (SELECT a, sum(d) AS delta FROM unnest(p_accts, p_delta) AS u(a, d) GROUP BY a) x
-   WHERE v.acct_code = x.a
-     AND v.sum_month BETWEEN pk_v_ledger.first_month(p_session) AND pk_v_ledger.last_month(p_session);
+   WHERE v.acct_code = x.a AND v.sum_month BETWEEN v_first AND v_last;
 END
 $$;
 
@@ -189,9 +197,10 @@ LANGUAGE plpgsql VOLATILE AS
 $$
 DECLARE
   v_term   INTEGER := pk_v_ledger.term_of_month(p_month);
+  v_last   TEXT;
   v_later  INTEGER;
-  v_accts  TEXT[];
-  v_deltas NUMERIC[];
+  v_laters INTEGER[];
+  a TEXT[]; d NUMERIC[]; c NUMERIC[]; delta NUMERIC[];
   v_re     TEXT;
   v_income NUMERIC;
 BEGIN
@@ -201,51 +210,43 @@ BEGIN
   IF v_term IS NULL THEN
     PERFORM pk_common.raise_app_error(20102, '회계일자에 등록된 기수가 없습니다.(' || p_month || ')');
   END IF;
-  PERFORM pk_v_post.ensure_term_rows(v_term, p_accts);
+  v_last := pk_v_ledger.last_month(v_term);
+  -- per account: debits, credits and the change of its balance
+  SELECT array_agg(x.a), array_agg(x.d), array_agg(x.c),
+         array_agg(CASE WHEN ac.dc_div = 'C' THEN x.c - x.d ELSE x.d - x.c END)
+    INTO a, d, c, delta
+    FROM (SELECT u.a, sum(u.d) AS d, sum(u.c) AS c FROM unnest(p_accts, p_d, p_c) AS u(a, d, c) GROUP BY u.a) x
+    LEFT JOIN va020ms ac ON ac.acct_code = x.a;
+  PERFORM pk_v_post.ensure_term_rows(v_term, a);
   UPDATE vb071ms v
      SET d_amount = v.d_amount + CASE WHEN v.sum_month = p_month THEN x.d ELSE 0 END,
          c_amount = v.c_amount + CASE WHEN v.sum_month = p_month THEN x.c ELSE 0 END,
          bd_amount = v.bd_amount + x.d,
          bc_amount = v.bc_amount + x.c,
-         bal_amount = v.bal_amount + pk_v_ledger.side_of(x.a) * (x.d - x.c),
+         bal_amount = v.bal_amount + x.delta,
          u_date = LOCALTIMESTAMP(0)
-    FROM (SELECT a, sum(d) AS d, sum(c) AS c FROM unnest(p_accts, p_d, p_c) AS u(a, d, c) GROUP BY a) x
-   WHERE v.acct_code = x.a AND v.sum_month BETWEEN p_month AND pk_v_ledger.last_month(v_term);
+    FROM unnest(a, d, c, delta) AS x(a, d, c, delta)
+   WHERE v.acct_code = x.a AND v.sum_month BETWEEN p_month AND v_last;
 
-  IF NOT EXISTS (SELECT 1 FROM pk_v_ledger.later_terms(v_term)) THEN
+  v_laters := ARRAY(SELECT pk_v_ledger.later_terms(v_term));
+  IF cardinality(v_laters) = 0 THEN
     RETURN;
   END IF;
-  SELECT array_agg(a), array_agg(delta) INTO v_accts, v_deltas
-    FROM (SELECT a, sum(pk_v_ledger.side_of(a) * (d - c)) AS delta
-            FROM unnest(p_accts, p_d, p_c) AS u(a, d, c)
-           WHERE NOT pk_v_ledger.resets(a) GROUP BY a) x;
-  SELECT sum(d - c) INTO v_income
-    FROM unnest(p_accts, p_d, p_c) AS u(a, d, c) WHERE pk_v_ledger.resets(a);
+  SELECT sum(x.d - x.c) FILTER (WHERE pk_v_ledger.resets(x.a)) INTO v_income FROM unnest(a, d, c) AS x(a, d, c);
+  SELECT array_agg(x.a), array_agg(x.delta) INTO a, delta
+    FROM unnest(a, delta) AS x(a, delta) WHERE NOT pk_v_ledger.resets(x.a);
   IF v_income IS NOT NULL THEN
     v_re := pk_v_ledger.retained_account();
-    v_accts := coalesce(v_accts, '{}') || v_re;
-    v_deltas := coalesce(v_deltas, '{}') || (pk_v_ledger.side_of(v_re) * v_income);
+    a := coalesce(a, '{}') || v_re;
+    delta := coalesce(delta, '{}') || (pk_v_ledger.side_of(v_re) * v_income);
   END IF;
-  IF coalesce(cardinality(v_accts), 0) = 0 THEN
+  IF coalesce(cardinality(a), 0) = 0 THEN
     RETURN;
   END IF;
-  FOR v_later IN SELECT * FROM pk_v_ledger.later_terms(v_term) LOOP
-    PERFORM pk_v_post.move_openings(v_later, v_accts, v_deltas);
+  FOREACH v_later IN ARRAY v_laters LOOP
+    PERFORM pk_v_post.move_openings(v_later, a, delta);
   END LOOP;
 END
-$$;
-
--- Item movements summed per account and value, with the balance change in
--- the account's normal direction.
-CREATE OR REPLACE FUNCTION pk_v_post.item_deltas(p_accts TEXT[], p_codes TEXT[], p_details TEXT[],
-                                                 p_names TEXT[], p_d NUMERIC[], p_c NUMERIC[])
-RETURNS TABLE (acct_code TEXT, mg_code TEXT, mg_detail TEXT, mg_detail_name TEXT, d NUMERIC, c NUMERIC,
-               delta NUMERIC)
-LANGUAGE sql STABLE AS
-$$
-  SELECT a, g, v, max(n), sum(d), sum(c), pk_v_ledger.side_of(a) * sum(d - c)
-    FROM unnest(p_accts, p_codes, p_details, p_names, p_d, p_c) AS u(a, g, v, n, d, c)
-   GROUP BY a, g, v
 $$;
 
 -- Item-value movements of one month. The balance at the end of every month
@@ -261,37 +262,48 @@ DECLARE
   v_term  INTEGER := pk_v_ledger.term_of_month(p_month);
   v_first TEXT := pk_v_ledger.first_month(v_term);
   v_last  TEXT := pk_v_ledger.last_month(v_term);
+  a TEXT[]; g TEXT[]; v TEXT[]; n TEXT[]; d NUMERIC[]; c NUMERIC[]; delta NUMERIC[]; r BOOLEAN[];
 BEGIN
   IF coalesce(cardinality(p_accts), 0) = 0 THEN
     RETURN;
   END IF;
+  -- per account and value: debits, credits, the change of its balance and
+  -- whether it starts each term at zero
+  SELECT array_agg(x.a), array_agg(x.g), array_agg(x.v), array_agg(x.n), array_agg(x.d), array_agg(x.c),
+         array_agg(CASE WHEN ac.dc_div = 'C' THEN x.c - x.d ELSE x.d - x.c END),
+         array_agg(pk_v_ledger.resets(x.a))
+    INTO a, g, v, n, d, c, delta, r
+    FROM (SELECT u.a, u.g, u.v, max(u.n) AS n, sum(u.d) AS d, sum(u.c) AS c
+            FROM unnest(p_accts, p_codes, p_details, p_names, p_d, p_c) AS u(a, g, v, n, d, c)
+           GROUP BY u.a, u.g, u.v) x
+    LEFT JOIN va020ms ac ON ac.acct_code = x.a;
+
   UPDATE vb061ms m SET bal_amount = m.bal_amount + x.delta
-    FROM pk_v_post.item_deltas(p_accts, p_codes, p_details, p_names, p_d, p_c) x
-   WHERE m.acct_code = x.acct_code AND m.mg_code = x.mg_code AND m.mg_detail = x.mg_detail
-     AND m.sum_month > p_month
-     AND (NOT pk_v_ledger.resets(x.acct_code) OR m.sum_month <= v_last);
+    FROM unnest(a, g, v, delta, r) AS x(a, g, v, delta, r)
+   WHERE m.acct_code = x.a AND m.mg_code = x.g AND m.mg_detail = x.v
+     AND m.sum_month > p_month AND (NOT x.r OR m.sum_month <= v_last);
 
   INSERT INTO vb061ms AS m (sum_month, acct_code, mg_code, mg_detail, mg_detail_name, d_amount, c_amount,
                             bal_amount, u_date)
-  SELECT p_month, x.acct_code, x.mg_code, x.mg_detail, x.mg_detail_name, x.d, x.c,
+  SELECT p_month, x.a, x.g, x.v, x.n, x.d, x.c,
          coalesce((SELECT p.bal_amount FROM vb061ms p
-                    WHERE p.acct_code = x.acct_code AND p.mg_code = x.mg_code AND p.mg_detail = x.mg_detail
-                      AND p.sum_month < p_month
-                      AND (NOT pk_v_ledger.resets(x.acct_code) OR p.sum_month >= v_first)
+                    WHERE p.acct_code = x.a AND p.mg_code = x.g AND p.mg_detail = x.v AND p.sum_month < p_month
+                      AND (NOT x.r OR p.sum_month >= v_first)
                     ORDER BY p.sum_month DESC LIMIT 1), 0) + x.delta,
          LOCALTIMESTAMP(0)
-    FROM pk_v_post.item_deltas(p_accts, p_codes, p_details, p_names, p_d, p_c) x
+    FROM unnest(a, g, v, n, d, c, delta, r) AS x(a, g, v, n, d, c, delta, r)
   ON CONFLICT (sum_month, acct_code, mg_code, mg_detail) DO UPDATE
      SET d_amount = m.d_amount + EXCLUDED.d_amount,
          c_amount = m.c_amount + EXCLUDED.c_amount,
-         bal_amount = m.bal_amount + pk_v_ledger.side_of(EXCLUDED.acct_code)
-                                     * (EXCLUDED.d_amount - EXCLUDED.c_amount),
+         bal_amount = m.bal_amount + CASE WHEN (SELECT dc_div FROM va020ms WHERE acct_code = EXCLUDED.acct_code) = 'C'
+                                          THEN EXCLUDED.c_amount - EXCLUDED.d_amount
+                                          ELSE EXCLUDED.d_amount - EXCLUDED.c_amount END,
          mg_detail_name = coalesce(EXCLUDED.mg_detail_name, m.mg_detail_name),
          u_date = EXCLUDED.u_date;
 
-  DELETE FROM vb061ms m USING pk_v_post.item_deltas(p_accts, p_codes, p_details, p_names, p_d, p_c) x
-   WHERE m.sum_month = p_month AND m.acct_code = x.acct_code AND m.mg_code = x.mg_code
-     AND m.mg_detail = x.mg_detail AND m.d_amount = 0 AND m.c_amount = 0;
+  DELETE FROM vb061ms m USING unnest(a, g, v) AS x(a, g, v)
+   WHERE m.sum_month = p_month AND m.acct_code = x.a AND m.mg_code = x.g AND m.mg_detail = x.v
+     AND m.d_amount = 0 AND m.c_amount = 0;
 END
 $$;
 
@@ -302,9 +314,9 @@ CREATE OR REPLACE FUNCTION pk_v_post.move_balance_items(p_rows JSONB) RETURNS VO
 LANGUAGE plpgsql VOLATILE AS
 $$
 DECLARE
-  v_month TEXT;
-  v_term  INTEGER;
-  v_later INTEGER;
+  v_month  TEXT;
+  v_laters INTEGER[];
+  v_later  INTEGER;
 BEGIN
   IF p_rows IS NULL OR jsonb_array_length(p_rows) = 0 THEN
     RETURN;
@@ -331,7 +343,6 @@ BEGIN
 
   FOR v_month IN SELECT DISTINCT to_char((r->>'slip_date')::DATE, 'YYYYMM')
                    FROM jsonb_array_elements(p_rows) r WHERE (r->>'fund')::BOOLEAN LOOP
-    v_term := pk_v_ledger.term_of_month(v_month);
     INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
     SELECT acct_code, v_month, item_desc1, max(item_desc1nm), item_desc2, 0, sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
       FROM jsonb_to_recordset(p_rows) AS r(slip_date DATE, acct_code TEXT, fund BOOLEAN, item_desc1 TEXT,
@@ -341,7 +352,8 @@ BEGIN
     ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE
        SET dr_amt = v.dr_amt + EXCLUDED.dr_amt, cr_amt = v.cr_amt + EXCLUDED.cr_amt,
            item_desc1nm = coalesce(EXCLUDED.item_desc1nm, v.item_desc1nm), u_date = EXCLUDED.u_date;
-    FOR v_later IN SELECT * FROM pk_v_ledger.later_terms(v_term) LOOP
+    v_laters := ARRAY(SELECT pk_v_ledger.later_terms(pk_v_ledger.term_of_month(v_month)));
+    FOREACH v_later IN ARRAY v_laters LOOP
       INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
       SELECT acct_code, pk_v_ledger.first_month(v_later), item_desc1, max(item_desc1nm), item_desc2,
              sum(dr_amt - cr_amt), 0, 0, LOCALTIMESTAMP(0)
@@ -391,6 +403,7 @@ $$
 DECLARE
   v_month TEXT := pk_v_ledger.month_of(p_day);
   a TEXT[]; g TEXT[]; v TEXT[]; n TEXT[]; d NUMERIC[]; c NUMERIC[];
+  v_rows JSONB;
 BEGIN
   SELECT array_agg(acct_code), array_agg(d_amount * p_factor), array_agg(c_amount * p_factor)
     INTO a, d, c FROM vb011ms WHERE slip_no = p_slip_no;
@@ -401,20 +414,69 @@ BEGIN
     INTO a, g, v, n, d, c FROM vb011dt WHERE slip_no = p_slip_no;
   PERFORM pk_v_post.move_items(v_month, a, g, v, n, d, c);
 
-  PERFORM pk_v_post.move_balance_items(
-    (SELECT jsonb_agg(to_jsonb(b) || jsonb_build_object('dr_amt', b.dr_amt * p_factor, 'cr_amt', b.cr_amt * p_factor))
-       FROM pk_v_post.balance_lines(p_slip_no, p_day) b));
-  PERFORM pk_v_post.move_days(
-    (SELECT jsonb_agg(jsonb_build_object('sum_date', s.sum_date, 'acct_code', s.acct_code,
-                                         'damt', s.damt * p_factor, 'camt', s.camt * p_factor,
-                                         'cash_damt', s.cash_damt * p_factor, 'cash_camt', s.cash_camt * p_factor))
-       FROM pk_v_post.cash_split(p_slip_no, p_day) s));
+  SELECT jsonb_agg(to_jsonb(b) || jsonb_build_object('dr_amt', b.dr_amt * p_factor, 'cr_amt', b.cr_amt * p_factor))
+    INTO v_rows FROM pk_v_post.balance_lines(p_slip_no, p_day) b;
+  PERFORM pk_v_post.move_balance_items(v_rows);
+  SELECT jsonb_agg(jsonb_build_object('sum_date', s.sum_date, 'acct_code', s.acct_code,
+                                      'damt', s.damt * p_factor, 'camt', s.camt * p_factor,
+                                      'cash_damt', s.cash_damt * p_factor, 'cash_camt', s.cash_camt * p_factor))
+    INTO v_rows FROM pk_v_post.cash_split(p_slip_no, p_day) s;
+  PERFORM pk_v_post.move_days(v_rows);
 
   IF p_factor > 0 THEN
     INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows(p_slip_no, p_day);
   ELSE
     DELETE FROM vb040ms WHERE slip_no = p_slip_no;
   END IF;
+END
+$$;
+
+-- The openings a term after p_session must have, from p_session's balances
+-- at its end: classes 1-3 their balance, the retained-earnings account its
+-- balance and the term's net income.
+CREATE OR REPLACE FUNCTION pk_v_post.openings_after(p_session INTEGER)
+RETURNS TABLE (acct_code VARCHAR, bal_amount NUMERIC)
+LANGUAGE sql STABLE AS
+$$
+  SELECT x.acct_code, sum(x.bal_amount)
+    FROM (SELECT m.acct_code, m.bal_amount
+            FROM vb071ms m
+           WHERE m.sum_month = pk_v_ledger.last_month(p_session) AND NOT pk_v_ledger.resets(m.acct_code)
+          UNION ALL
+          SELECT pk_v_ledger.retained_account(),
+                 pk_v_ledger.side_of(pk_v_ledger.retained_account()) * sum(m.d_amount - m.c_amount)
+            FROM vb071ms m
+           WHERE m.sum_month BETWEEN pk_v_ledger.first_month(p_session) AND pk_v_ledger.last_month(p_session)
+             AND pk_v_ledger.resets(m.acct_code)
+          HAVING count(*) > 0) x
+   GROUP BY 1
+  HAVING sum(x.bal_amount) <> 0
+$$;
+
+-- Gives a new term without slips its openings from the term before it.
+CREATE OR REPLACE FUNCTION pk_v_post.open_term(p_session INTEGER) RETURNS VOID
+LANGUAGE plpgsql VOLATILE AS
+$$
+DECLARE
+  v_prev INTEGER := pk_v_ledger.previous_term(p_session);
+  a TEXT[]; d NUMERIC[];
+BEGIN
+  IF v_prev IS NULL THEN
+    RETURN;
+  END IF;
+  SELECT array_agg(o.acct_code), array_agg(o.bal_amount) INTO a, d FROM pk_v_post.openings_after(v_prev) o;
+  IF a IS NOT NULL THEN
+    PERFORM pk_v_post.move_openings(p_session, a, d);
+  END IF;
+  -- the cash and deposit accounts bring their balances per bank account
+  INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
+  SELECT acct_code, pk_v_ledger.first_month(p_session), item_desc1, max(item_desc1nm), item_desc2,
+         sum(bf_amt + dr_amt - cr_amt), 0, 0, LOCALTIMESTAMP(0)
+    FROM vb085ms
+   WHERE slip_ym BETWEEN pk_v_ledger.first_month(v_prev) AND pk_v_ledger.last_month(v_prev)
+   GROUP BY acct_code, item_desc1, item_desc2
+  HAVING sum(bf_amt + dr_amt - cr_amt) <> 0
+  ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE SET bf_amt = v.bf_amt + EXCLUDED.bf_amt;
 END
 $$;
 

@@ -56,6 +56,10 @@ BEGIN
   IF TG_OP = 'INSERT' AND NEW.conf_date IS NOT NULL AND NOT v_engine THEN
     PERFORM pk_common.raise_app_error(20110, '확정은 전표 확정 처리로만 할 수 있습니다.(' || NEW.slip_no || ')');
   END IF;
+  -- the engine checks the days itself before it confirms or cancels
+  IF v_engine AND TG_OP = 'UPDATE' THEN
+    RETURN NEW;
+  END IF;
   IF TG_OP IN ('UPDATE', 'DELETE') THEN
     v_msg := coalesce(pk_v_close.closed_reason(OLD.slip_date), pk_v_close.closed_reason(OLD.conf_date));
   END IF;
@@ -184,7 +188,12 @@ BEGIN
     FROM generate_series(v_st, v_ed, INTERVAL '1 day') d
   ON CONFLICT DO NOTHING;
 
-  IF old.session_id IS NULL OR old.st_date <> v_st OR old.ed_date <> v_ed THEN
+  IF old.session_id IS NULL
+     AND NOT EXISTS (SELECT 1 FROM vb011ms WHERE conf_date BETWEEN v_st AND v_ed) THEN
+    -- a new period without slips only needs its openings; the periods after
+    -- it carry the same balances as before
+    PERFORM pk_v_post.open_term(v_session);
+  ELSIF old.session_id IS NULL OR old.st_date <> v_st OR old.ed_date <> v_ed THEN
     PERFORM pk_v_post.rebuild_books();
   END IF;
   RETURN 'T';
@@ -302,18 +311,7 @@ BEGIN
       SELECT array_agg(k.acct_code), array_agg(k.delta) INTO a, d
         FROM (SELECT coalesce(r.acct_code, o.acct_code) AS acct_code,
                      coalesce(r.bal_amount, 0) - coalesce(o.bal_amount, 0) AS delta
-                FROM (SELECT x.acct_code, sum(x.bal_amount) AS bal_amount
-                        FROM (SELECT m.acct_code, m.bal_amount
-                                FROM vb071ms m
-                               WHERE m.sum_month = pwork_mont AND NOT pk_v_ledger.resets(m.acct_code)
-                              UNION ALL
-                              SELECT pk_v_ledger.retained_account(),
-                                     pk_v_ledger.side_of(pk_v_ledger.retained_account()) * sum(m.d_amount - m.c_amount)
-                                FROM vb071ms m
-                               WHERE m.sum_month BETWEEN pk_v_ledger.first_month(v_term) AND pwork_mont
-                                 AND pk_v_ledger.resets(m.acct_code)
-                              HAVING count(*) > 0) x
-                       GROUP BY 1) r
+                FROM pk_v_post.openings_after(v_term) r
                 FULL JOIN (SELECT * FROM vb070ms WHERE session_id = v_next) o ON o.acct_code = r.acct_code) k
        WHERE k.delta <> 0;
       IF a IS NOT NULL THEN
