@@ -17,11 +17,16 @@ DO $$
 DECLARE
   app_user    TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
   lookup_role TEXT := (SELECT value FROM grant_target WHERE name = 'lookup_role');
-  -- Written only by the database's functions.
+  -- Written only by the database's functions: slips, everything posted
+  -- from them, the fiscal periods and their closing flags.
   engine_only CONSTANT TEXT[] := ARRAY[
     'public.vb010ms', 'public.vb011ms', 'public.vb011dt',
     'public.vb071ms', 'public.vb061ms', 'public.vb080ms', 'public.vb085ms', 'public.vb040ms',
-    'bkuser.vb010ms', 'bkuser.vb011ms', 'bkuser.vb011dt', 'bkuser.vb071ms'];
+    'bkuser.vb010ms', 'bkuser.vb011ms', 'bkuser.vb011dt', 'bkuser.vb071ms',
+    'public.vb070ms', 'public.vb072ms', 'public.vb062ms', 'public.vc030pr', 'public.vd010pr',
+    'public.vi010ms', 'public.vi011ms', 'public.vi011dt', 'public.vi012ms'];
+  -- Rows the database creates and removes; the client may correct them.
+  update_only CONSTANT TEXT[] := ARRAY['public.vz100ms'];
   -- Tables a stored value list may read: reference data, never slips,
   -- authority or menus. A value list over a new kind of register (notes,
   -- funds, assets) needs its table named here; missing ones are skipped.
@@ -49,6 +54,11 @@ BEGIN
   FOREACH t IN ARRAY engine_only LOOP
     IF to_regclass(t) IS NOT NULL THEN
       EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON %s FROM %I', t, app_user);
+    END IF;
+  END LOOP;
+  FOREACH t IN ARRAY update_only LOOP
+    IF to_regclass(t) IS NOT NULL THEN
+      EXECUTE format('REVOKE INSERT, DELETE, TRUNCATE ON %s FROM %I', t, app_user);
     END IF;
   END LOOP;
 

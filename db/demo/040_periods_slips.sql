@@ -5,11 +5,16 @@
 -- transaction templates: monthly bills and payroll on fixed days plus a few
 -- random everyday slips per business day, denser in November and December
 -- 2026. Slips of 2025 end in the past-data schema BKUSER with their monthly
--- sums. Item values follow the account rules of the demo chart; amounts are
+-- sums (2025 stays in the current books as well, as the term before the
+-- current one). Item values follow the account rules of the demo chart; amounts are
 -- derived from one base amount per slip, so every slip balances.
 
+-- The demo writes confirmed slips directly, as the posting engine would; the
+-- books are then rebuilt from them and the past months closed (next file).
+SET LOCAL tv.engine = 'on';
+
 INSERT INTO vi010ms (session_id, st_date, ed_date, close_yn, summary, u_date, u_ip, u_emp_no) VALUES
-  (26, DATE '2025-01-01', DATE '2025-12-31', 'Y', '제26기 (2025.01.01 ~ 2025.12.31) 결산 완료',
+  (26, DATE '2025-01-01', DATE '2025-12-31', 'N', '제26기 (2025.01.01 ~ 2025.12.31) 결산 완료',
    TIMESTAMP '2026-03-20 17:40:00', '10.10.1.21', '2003'),
   (27, DATE '2026-01-01', DATE '2026-12-31', 'N', '제27기 (2026.01.01 ~ 2026.12.31)',
    TIMESTAMP '2025-12-22 10:05:00', '10.10.1.21', '2003'),
@@ -385,13 +390,12 @@ SELECT l.slip_no, l.slip_seq_no, i.lineup_no, i.mg_code, v.detail, nullif(v.name
            END AS name) v
  WHERE v.detail IS NOT NULL;
 
--- 2025 is past data: move its slips to BKUSER.
+-- 2025 is past data too: a copy of its slips in BKUSER.
 INSERT INTO bkuser.vb010ms SELECT * FROM vb010ms WHERE slip_date < DATE '2026-01-01';
 INSERT INTO bkuser.vb011ms SELECT l.* FROM vb011ms l JOIN vb010ms h ON h.slip_no = l.slip_no
  WHERE h.slip_date < DATE '2026-01-01';
 INSERT INTO bkuser.vb011dt SELECT i.* FROM vb011dt i JOIN vb010ms h ON h.slip_no = i.slip_no
  WHERE h.slip_date < DATE '2026-01-01';
-DELETE FROM vb010ms WHERE slip_date < DATE '2026-01-01';
 
 -- Monthly sums of the past term per account: the month's confirmed debits and
 -- credits, the term-to-date totals and the balance at month end.

@@ -282,13 +282,17 @@ BEGIN
     IF left(v_no, 1) = 'N' THEN
       RETURN 'E저장되지 않은 전표는 삭제 하실수 없습니다.!';
     END IF;
-    SELECT slip_no, slip_del_yn, conf_date INTO h FROM vb010ms WHERE slip_no = v_no FOR UPDATE;
+    SELECT slip_no, slip_del_yn, conf_date, slip_date INTO h FROM vb010ms WHERE slip_no = v_no FOR UPDATE;
     IF NOT FOUND THEN
       RETURN 'E해당 전표가 없습니다.(' || v_no || ')';
     ELSIF h.conf_date IS NOT NULL THEN
       RETURN 'E확정된 전표는 삭제할 수 없습니다.!';
     ELSIF h.slip_del_yn = 'Y' THEN
       RETURN 'E이미 삭제된 전표입니다.!';
+    END IF;
+    v_msg := pk_v_close.closed_reason(h.slip_date);
+    IF v_msg IS NOT NULL THEN
+      RETURN 'E' || v_msg;
     END IF;
     UPDATE vb010ms
        SET slip_del_yn = 'Y', sys_id = left(btrim(psys_id), 1),
@@ -301,13 +305,18 @@ BEGIN
   -- flags '1' and '2': header values, then the state of a stored slip, then
   -- the lines
   IF v_flag = '2' THEN
-    SELECT slip_no, slip_del_yn, conf_date INTO h FROM vb010ms WHERE slip_no = v_no FOR UPDATE;
+    SELECT slip_no, slip_del_yn, conf_date, slip_date INTO h FROM vb010ms WHERE slip_no = v_no FOR UPDATE;
     IF NOT FOUND THEN
       RETURN 'E해당 전표가 없습니다.(' || v_no || ')';
     ELSIF h.conf_date IS NOT NULL THEN
       RETURN 'E확정된 전표는 수정할 수 없습니다.!';
     ELSIF h.slip_del_yn = 'Y' THEN
       RETURN 'E삭제된 전표는 수정할 수 없습니다.!';
+    END IF;
+    -- a slip of a closed day stays as it is, and none moves out of one
+    v_msg := pk_v_close.closed_reason(h.slip_date);
+    IF v_msg IS NOT NULL THEN
+      RETURN 'E' || v_msg;
     END IF;
   ELSIF EXISTS (SELECT 1 FROM vb010ms WHERE slip_no = v_no) THEN
     RETURN 'E이미 저장된 전표입니다. 조회 후 다시 저장하세요.(' || v_no || ')';
@@ -326,6 +335,10 @@ BEGIN
     RETURN 'E회계일자에 등록된 기수가 없습니다.관리자에게 문의하세요.!';
   ELSIF v_closed = 'Y' THEN
     RETURN 'E마감된 기수(' || v_session || ')에는 전표를 저장할 수 없습니다.!';
+  END IF;
+  v_msg := pk_v_close.closed_reason(v_day);
+  IF v_msg IS NOT NULL THEN
+    RETURN 'E' || v_msg;
   END IF;
   IF v_dept IS NULL OR NOT EXISTS (SELECT 1 FROM qa160ms WHERE aff_dept_code = v_dept) THEN
     RETURN 'E부서를 바르게 선택하세요.(' || coalesce(v_dept, '') || ')';

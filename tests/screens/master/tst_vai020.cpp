@@ -490,7 +490,7 @@ void TestVAI020::deleteRefusedWhenUsed_data()
                                          " VALUES ('1110180', '1110100', '5', '값만', '값만');"
                                          "UPDATE VB011DT SET ACCT_CODE = '1110180'"
                                          " WHERE (SLIP_NO, SLIP_SEQ_NO, LINEUP_NO) IN"
-                                         " (SELECT SLIP_NO, SLIP_SEQ_NO, LINEUP_NO FROM VB011DT ORDER BY 1, 2, 3 LIMIT 1)";
+                                         " (SELECT SLIP_NO, SLIP_SEQ_NO, LINEUP_NO FROM VB011DT WHERE CONF_DATE IS NULL ORDER BY 1, 2, 3 LIMIT 1)";
 }
 
 void TestVAI020::deleteRefusedWhenUsed()

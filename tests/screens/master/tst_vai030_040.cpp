@@ -547,7 +547,7 @@ void TestVAI030_040::itemDeleteRefused_data()
                                       << "INSERT INTO VA030MS (MG_CODE, MG_NAME, MG_TYPE) VALUES ('994', '값만', '1');"
                                          "UPDATE VB011DT SET MG_CODE = '994'"
                                          " WHERE (SLIP_NO, SLIP_SEQ_NO, LINEUP_NO) IN"
-                                         " (SELECT SLIP_NO, SLIP_SEQ_NO, LINEUP_NO FROM VB011DT WHERE MG_CODE = '140' LIMIT 1)";
+                                         " (SELECT SLIP_NO, SLIP_SEQ_NO, LINEUP_NO FROM VB011DT WHERE MG_CODE = '140' AND CONF_DATE IS NULL LIMIT 1)";
 }
 
 void TestVAI030_040::itemDeleteRefused()

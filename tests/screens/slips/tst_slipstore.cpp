@@ -221,7 +221,8 @@ void TestSlipStore::updateAndDeleteAndConfirmedRefusal()
 
     // Once confirmed (by another user, behind this screen's back) the
     // database refuses both a change and a deletion.
-    TestDb::ownerExec(QStringLiteral("UPDATE VB010MS SET CONF_DATE = DATE '2026-12-10', SLIP_CONF_YN = 'Y' WHERE SLIP_NO = :P0"), {h.slipNo});
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT pk_v_journalize.pr_journalmain('1', :P0, '2026-12-10', '2003')"),
+                        {h.slipNo}).toString(), QStringLiteral("T"));
     answer = saveCommitted(h, {line(m_acct.plain1, 5, 0), line(m_acct.plain2, 0, 5)});
     QVERIFY2(answer.startsWith(QLatin1Char('E')), qPrintable(answer));
     SharedTransaction::instance().start();
@@ -230,7 +231,8 @@ void TestSlipStore::updateAndDeleteAndConfirmedRefusal()
     QVERIFY2(answer.startsWith(QLatin1Char('E')), qPrintable(answer));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM VB011MS WHERE SLIP_NO = :P0"), {h.slipNo}).toInt(), 3);
 
-    TestDb::ownerExec(QStringLiteral("UPDATE VB010MS SET CONF_DATE = NULL, SLIP_CONF_YN = 'N' WHERE SLIP_NO = :P0"), {h.slipNo});
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT pk_v_journalize.pr_journalmain('2', :P0, '2026-12-10', '2003')"),
+                        {h.slipNo}).toString(), QStringLiteral("T"));
     SharedTransaction::instance().start();
     answer = SlipStore::remove(h);
     SharedTransaction::instance().commit();

@@ -52,7 +52,7 @@ TestSlip insertSlip(const QString& slipNo, int lines, const QString& writer = QS
 {
     TestSlip s;
     s.slipNo = slipNo;
-    s.date = QStringLiteral("2026-03-16");
+    s.date = QStringLiteral("2026-12-03");
     // A team slip entry lists today, so the screen can load the slip.
     s.deptCode = Db::scalar(QStringLiteral("SELECT MIN(DEPT_CODE) FROM QA160MS_DATE WHERE TO_CHAR(CURRENT_DATE, "
                                            "'YYYY-MM-DD') BETWEEN BGN_DATE AND END_DATE AND DEPT_TYPE IN ('3', '2')"))
