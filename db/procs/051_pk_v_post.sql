@@ -40,110 +40,98 @@ $$ BEGIN SET LOCAL tv.engine = ''; END $$;
 -- Line rules
 ---------------------------------------------------------------------------
 
--- Each confirmed line (of one slip, or all) split into transfer and cash: the
--- net cash a slip receives is credited "cash" to its non-cash credit lines in
--- line order, the net cash it pays debited "cash" to its non-cash debit lines;
--- the cash account's own offsetting debits and credits are its transfer.
-CREATE OR REPLACE FUNCTION pk_v_post.cash_split(p_slip_no TEXT DEFAULT NULL, p_day DATE DEFAULT NULL,
-                                              p_from DATE DEFAULT NULL, p_to DATE DEFAULT NULL)
-RETURNS TABLE (sum_date DATE, acct_code VARCHAR, damt NUMERIC, camt NUMERIC, cash_damt NUMERIC, cash_camt NUMERIC)
-LANGUAGE sql STABLE AS
-$$
-  WITH cash AS (SELECT pk_v_ledger.cash_account() AS acct),
-  l AS (SELECT l.slip_no, l.slip_seq_no, l.acct_code, l.d_amount AS d, l.c_amount AS c,
-               coalesce(p_day, l.conf_date) AS day, l.acct_code = cash.acct AS is_cash
-          FROM vb011ms l, cash
-         WHERE (p_slip_no IS NULL AND l.conf_date BETWEEN coalesce(p_from, '0001-01-01') AND coalesce(p_to, '9999-12-31'))
-            OR l.slip_no = p_slip_no),
-  s AS (SELECT slip_no,
-               coalesce(sum(d) FILTER (WHERE is_cash), 0) AS cd,
-               coalesce(sum(c) FILTER (WHERE is_cash), 0) AS cc
-          FROM l GROUP BY slip_no),
-  x AS (SELECT l.*, s.cd - s.cc AS n, least(s.cd, s.cc) AS t, s.cd, s.cc,
-               sum(CASE WHEN l.is_cash THEN 0 ELSE l.d END)
-                 OVER (PARTITION BY l.slip_no ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING) - l.d AS d_before,
-               sum(CASE WHEN l.is_cash THEN 0 ELSE l.c END)
-                 OVER (PARTITION BY l.slip_no ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING) - l.c AS c_before
-          FROM l JOIN s ON s.slip_no = l.slip_no),
-  y AS (SELECT day, acct_code, is_cash, d, c, t, cd, cc,
-               CASE WHEN NOT is_cash AND n < 0 THEN greatest(0, least(d, -n - d_before)) ELSE 0 END AS cash_d,
-               CASE WHEN NOT is_cash AND n > 0 THEN greatest(0, least(c, n - c_before)) ELSE 0 END AS cash_c
-          FROM x)
-  -- the cash account's figures are per slip, so take them once per slip
-  SELECT day, acct_code,
-         CASE WHEN is_cash THEN 0 ELSE d - cash_d END,
-         CASE WHEN is_cash THEN 0 ELSE c - cash_c END,
-         cash_d, cash_c
-    FROM y WHERE NOT is_cash
+-- Each line of a slip split into transfer and cash (one row per line, and
+-- one row per slip for the cash account): the net cash a slip receives is
+-- credited "cash" to its non-cash credit lines in line order, the net cash it
+-- pays debited "cash" to its non-cash debit lines; the cash account's own
+-- offsetting debits and credits are its transfer. Filter by SLIP_NO for one
+-- slip, by SUM_DATE (the lines' confirmation date) for the books.
+CREATE OR REPLACE VIEW pk_v_post.cash_split AS
+  WITH cash AS MATERIALIZED (SELECT pk_v_ledger.cash_account() AS acct)
+  SELECT x.slip_no, x.sum_date, x.acct_code,
+         x.d - x.cash_d AS damt, x.c - x.cash_c AS camt, x.cash_d AS cash_damt, x.cash_c AS cash_camt
+    FROM (SELECT l.slip_no, l.conf_date AS sum_date, l.acct_code, l.d_amount AS d, l.c_amount AS c,
+                 CASE WHEN l.net < 0 THEN greatest(0, least(l.d_amount, -l.net - l.d_before)) ELSE 0 END AS cash_d,
+                 CASE WHEN l.net > 0 THEN greatest(0, least(l.c_amount, l.net - l.c_before)) ELSE 0 END AS cash_c
+            FROM (SELECT l.*,
+                         sum(CASE WHEN l.is_cash THEN l.d_amount - l.c_amount ELSE 0 END)
+                           OVER (PARTITION BY l.slip_no) AS net,
+                         sum(CASE WHEN l.is_cash THEN 0 ELSE l.d_amount END)
+                           OVER (PARTITION BY l.slip_no ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING) - l.d_amount
+                           AS d_before,
+                         sum(CASE WHEN l.is_cash THEN 0 ELSE l.c_amount END)
+                           OVER (PARTITION BY l.slip_no ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING) - l.c_amount
+                           AS c_before
+                    FROM (SELECT v.*, v.acct_code = cash.acct AS is_cash FROM vb011ms v, cash) l) l
+           WHERE NOT l.is_cash) x
   UNION ALL
-  SELECT x.day, x.acct_code, max(x.t), max(x.t), max(x.cd) - max(x.t), max(x.cc) - max(x.t)
-    FROM x WHERE x.is_cash GROUP BY x.slip_no, x.day, x.acct_code
-$$;
+  SELECT l.slip_no, max(l.conf_date), l.acct_code,
+         least(sum(l.d_amount), sum(l.c_amount)), least(sum(l.d_amount), sum(l.c_amount)),
+         sum(l.d_amount) - least(sum(l.d_amount), sum(l.c_amount)),
+         sum(l.c_amount) - least(sum(l.d_amount), sum(l.c_amount))
+    FROM vb011ms l, cash
+   WHERE l.acct_code = cash.acct
+   GROUP BY l.slip_no, l.acct_code;
 
 -- The balance-item values of each line of a balance-managed account: the
--- item codes and values at the balance positions 1-3 of the account's rules.
-CREATE OR REPLACE FUNCTION pk_v_post.balance_lines(p_slip_no TEXT DEFAULT NULL, p_day DATE DEFAULT NULL,
-                                              p_from DATE DEFAULT NULL, p_to DATE DEFAULT NULL)
-RETURNS TABLE (slip_date DATE, acct_code VARCHAR, fund BOOLEAN,
-               item_cd1 VARCHAR, item_desc1 VARCHAR, item_desc1nm VARCHAR,
-               item_cd2 VARCHAR, item_desc2 VARCHAR, item_desc2nm VARCHAR,
-               item_cd3 VARCHAR, item_desc3 VARCHAR, item_desc3nm VARCHAR,
-               dr_amt NUMERIC, cr_amt NUMERIC)
-LANGUAGE sql STABLE AS
-$$
-  WITH f AS (SELECT pk_v_ledger.fund_accounts() AS accts)
-  SELECT coalesce(p_day, l.conf_date), l.acct_code, l.acct_code = ANY (f.accts),
-         b.cd1, b.v1, b.n1, b.cd2, b.v2, b.n2, b.cd3, b.v3, b.n3, l.d_amount, l.c_amount
+-- item codes the account's rules put at balance positions 1-3, and the values
+-- the line carries there. FUND marks the cash and deposit accounts.
+CREATE OR REPLACE VIEW pk_v_post.balance_lines AS
+  WITH f AS MATERIALIZED (SELECT pk_v_ledger.fund_accounts() AS accts)
+  SELECT l.slip_no, l.conf_date AS slip_date, l.acct_code, l.acct_code = ANY (f.accts) AS fund,
+         r.cd1 AS item_cd1, v.v1 AS item_desc1, v.n1 AS item_desc1nm,
+         r.cd2 AS item_cd2, v.v2 AS item_desc2, v.n2 AS item_desc2nm,
+         r.cd3 AS item_cd3, v.v3 AS item_desc3, v.n3 AS item_desc3nm,
+         l.d_amount AS dr_amt, l.c_amount AS cr_amt
     FROM f, vb011ms l
     JOIN va020ms a ON a.acct_code = l.acct_code AND a.bal_yn = 'Y'
-    CROSS JOIN LATERAL (
-      SELECT max(q.mg_code) FILTER (WHERE q.bal_no = 1) AS cd1, max(i.mg_detail) FILTER (WHERE q.bal_no = 1) AS v1,
-             max(i.mg_detail_name) FILTER (WHERE q.bal_no = 1) AS n1,
-             max(q.mg_code) FILTER (WHERE q.bal_no = 2) AS cd2, max(i.mg_detail) FILTER (WHERE q.bal_no = 2) AS v2,
-             max(i.mg_detail_name) FILTER (WHERE q.bal_no = 2) AS n2,
-             max(q.mg_code) FILTER (WHERE q.bal_no = 3) AS cd3, max(i.mg_detail) FILTER (WHERE q.bal_no = 3) AS v3,
-             max(i.mg_detail_name) FILTER (WHERE q.bal_no = 3) AS n3
-        FROM va040ms q
-        LEFT JOIN vb011dt i ON i.slip_no = l.slip_no AND i.slip_seq_no = l.slip_seq_no AND i.lineup_no = q.lineup_no
-       WHERE q.acct_code = l.acct_code AND q.use_yn = 'Y' AND q.bal_no BETWEEN 1 AND 3) b
-   WHERE (p_slip_no IS NULL AND l.conf_date BETWEEN coalesce(p_from, '0001-01-01') AND coalesce(p_to, '9999-12-31'))
-            OR l.slip_no = p_slip_no
-$$;
+    LEFT JOIN (SELECT q.acct_code,
+                      max(q.mg_code) FILTER (WHERE q.bal_no = 1) AS cd1,
+                      max(q.mg_code) FILTER (WHERE q.bal_no = 2) AS cd2,
+                      max(q.mg_code) FILTER (WHERE q.bal_no = 3) AS cd3
+                 FROM va040ms q WHERE q.use_yn = 'Y' AND q.bal_no BETWEEN 1 AND 3
+                GROUP BY q.acct_code) r ON r.acct_code = l.acct_code
+    LEFT JOIN (SELECT i.slip_no, i.slip_seq_no,
+                      max(i.mg_detail) FILTER (WHERE q.bal_no = 1) AS v1,
+                      max(i.mg_detail_name) FILTER (WHERE q.bal_no = 1) AS n1,
+                      max(i.mg_detail) FILTER (WHERE q.bal_no = 2) AS v2,
+                      max(i.mg_detail_name) FILTER (WHERE q.bal_no = 2) AS n2,
+                      max(i.mg_detail) FILTER (WHERE q.bal_no = 3) AS v3,
+                      max(i.mg_detail_name) FILTER (WHERE q.bal_no = 3) AS n3
+                 FROM vb011dt i
+                 JOIN va040ms q ON q.acct_code = i.acct_code AND q.lineup_no = i.lineup_no
+                               AND q.use_yn = 'Y' AND q.bal_no BETWEEN 1 AND 3
+                GROUP BY i.slip_no, i.slip_seq_no) v
+      ON v.slip_no = l.slip_no AND v.slip_seq_no = l.slip_seq_no;
 
 -- Tax-invoice records: a line carrying a supply amount (item 110) is a tax
 -- invoice; a debit line is a purchase invoice (kind '2'), a credit line a
 -- sales invoice (kind '6'); the counterpart is the customer of item 154 (or
 -- 101), the invoice date item 124, the tax the line's amount. Head-office
 -- departments (codes beginning with 1) are business place '2', the others '1'.
-CREATE OR REPLACE FUNCTION pk_v_post.tax_rows(p_slip_no TEXT DEFAULT NULL, p_day DATE DEFAULT NULL,
-                                              p_from DATE DEFAULT NULL, p_to DATE DEFAULT NULL)
-RETURNS SETOF vb040ms
-LANGUAGE sql STABLE AS
-$$
-  SELECT l.slip_no, l.slip_seq_no, coalesce(p_day, l.conf_date),
-         coalesce(c.c_num, left(it.cnum_text, 12)), c.c_name, c.boss_name, c.c_type, c.c_item, 1,
-         it.supply, l.d_amount + l.c_amount, it.supply + l.d_amount + l.c_amount,
-         CASE WHEN l.d_amount <> 0 THEN '2' ELSE '6' END,
-         CASE WHEN h.dept_code LIKE '1%' THEN '2' ELSE '1' END,
-         left(it.deal_date, 10), pk_v_slip_01.to_day(it.deal_date), l.ref_data,
-         LOCALTIMESTAMP(0), h.u_ip, h.conf_emp_no
-    FROM vb011ms l
+CREATE OR REPLACE VIEW pk_v_post.tax_rows AS
+  SELECT l.slip_no, l.slip_seq_no, l.conf_date,
+         coalesce(c.c_num, left(it.cnum_text, 12))::VARCHAR(12) AS c_num, c.c_name, c.boss_name, c.c_type, c.c_item,
+         1 AS volume, it.supply AS sup_price, l.d_amount + l.c_amount AS tax,
+         it.supply + l.d_amount + l.c_amount AS total_price,
+         (CASE WHEN l.d_amount <> 0 THEN '2' ELSE '6' END)::VARCHAR(2) AS bill_type,
+         (CASE WHEN h.dept_code LIKE '1%' THEN '2' ELSE '1' END)::VARCHAR(4) AS company,
+         left(it.deal_date, 10)::VARCHAR(10) AS deal_date, pk_v_slip_01.to_day(it.deal_date) AS tax_date,
+         l.ref_data AS summary, LOCALTIMESTAMP(0) AS u_date, h.u_ip, h.conf_emp_no AS u_emp_no
+    FROM (SELECT i.slip_no, i.slip_seq_no,
+                 coalesce(nullif(regexp_replace(max(i.mg_detail) FILTER (WHERE i.mg_code = '110'), '[^0-9-]', '', 'g'),
+                                 ''), '0')::NUMERIC AS supply,
+                 coalesce(max(i.mg_detail) FILTER (WHERE i.mg_code = '154'),
+                          max(i.mg_detail) FILTER (WHERE i.mg_code = '101')) AS cust,
+                 coalesce(max(i.mg_detail_name) FILTER (WHERE i.mg_code = '154'),
+                          max(i.mg_detail) FILTER (WHERE i.mg_code = '102')) AS cnum_text,
+                 max(i.mg_detail) FILTER (WHERE i.mg_code = '124') AS deal_date
+            FROM vb011dt i
+           GROUP BY i.slip_no, i.slip_seq_no
+          HAVING count(*) FILTER (WHERE i.mg_code = '110') > 0) it
+    JOIN vb011ms l ON l.slip_no = it.slip_no AND l.slip_seq_no = it.slip_seq_no
     JOIN vb010ms h ON h.slip_no = l.slip_no
-    CROSS JOIN LATERAL (
-      SELECT coalesce(nullif(regexp_replace(max(i.mg_detail) FILTER (WHERE i.mg_code = '110'), '[^0-9-]', '', 'g'), ''),
-                      '0')::NUMERIC AS supply,
-             count(*) FILTER (WHERE i.mg_code = '110') AS has_supply,
-             coalesce(max(i.mg_detail) FILTER (WHERE i.mg_code = '154'),
-                      max(i.mg_detail) FILTER (WHERE i.mg_code = '101')) AS cust,
-             coalesce(max(i.mg_detail_name) FILTER (WHERE i.mg_code = '154'),
-                      max(i.mg_detail) FILTER (WHERE i.mg_code = '102')) AS cnum_text,
-             max(i.mg_detail) FILTER (WHERE i.mg_code = '124') AS deal_date
-        FROM vb011dt i WHERE i.slip_no = l.slip_no AND i.slip_seq_no = l.slip_seq_no) it
-    LEFT JOIN va050ms c ON c.c_code = it.cust
-   WHERE it.has_supply > 0
-     AND ((p_slip_no IS NULL AND l.conf_date BETWEEN coalesce(p_from, '0001-01-01') AND coalesce(p_to, '9999-12-31'))
-            OR l.slip_no = p_slip_no)
-$$;
+    LEFT JOIN va050ms c ON c.c_code = it.cust;
 
 ---------------------------------------------------------------------------
 -- Movements
@@ -414,17 +402,18 @@ BEGIN
     INTO a, g, v, n, d, c FROM vb011dt WHERE slip_no = p_slip_no;
   PERFORM pk_v_post.move_items(v_month, a, g, v, n, d, c);
 
-  SELECT jsonb_agg(to_jsonb(b) || jsonb_build_object('dr_amt', b.dr_amt * p_factor, 'cr_amt', b.cr_amt * p_factor))
-    INTO v_rows FROM pk_v_post.balance_lines(p_slip_no, p_day) b;
+  SELECT jsonb_agg(to_jsonb(b) || jsonb_build_object('slip_date', p_day, 'dr_amt', b.dr_amt * p_factor,
+                                                     'cr_amt', b.cr_amt * p_factor))
+    INTO v_rows FROM pk_v_post.balance_lines b WHERE b.slip_no = p_slip_no;
   PERFORM pk_v_post.move_balance_items(v_rows);
-  SELECT jsonb_agg(jsonb_build_object('sum_date', s.sum_date, 'acct_code', s.acct_code,
+  SELECT jsonb_agg(jsonb_build_object('sum_date', p_day, 'acct_code', s.acct_code,
                                       'damt', s.damt * p_factor, 'camt', s.camt * p_factor,
                                       'cash_damt', s.cash_damt * p_factor, 'cash_camt', s.cash_camt * p_factor))
-    INTO v_rows FROM pk_v_post.cash_split(p_slip_no, p_day) s;
+    INTO v_rows FROM pk_v_post.cash_split s WHERE s.slip_no = p_slip_no;
   PERFORM pk_v_post.move_days(v_rows);
 
   IF p_factor > 0 THEN
-    INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows(p_slip_no, p_day);
+    INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows t WHERE t.slip_no = p_slip_no;
   ELSE
     DELETE FROM vb040ms WHERE slip_no = p_slip_no;
   END IF;
@@ -531,8 +520,10 @@ $$
   SELECT g.sum_month, g.acct_code, coalesce(mv.d_amount, 0), coalesce(mv.c_amount, 0),
          sum(coalesce(mv.d_amount, 0)) OVER w, sum(coalesce(mv.c_amount, 0)) OVER w,
          coalesce(op.bal_amount, 0)
-           + pk_v_ledger.side_of(g.acct_code) * sum(coalesce(mv.d_amount, 0) - coalesce(mv.c_amount, 0)) OVER w
+           + CASE WHEN ac.dc_div = 'C' THEN -1 ELSE 1 END
+             * sum(coalesce(mv.d_amount, 0) - coalesce(mv.c_amount, 0)) OVER w
     FROM grid g
+    LEFT JOIN va020ms ac ON ac.acct_code = g.acct_code
     LEFT JOIN mv ON mv.sum_month = g.sum_month AND mv.acct_code = g.acct_code
     LEFT JOIN op ON op.session_id = g.session_id AND op.acct_code = g.acct_code
   WINDOW w AS (PARTITION BY g.session_id, g.acct_code ORDER BY g.sum_month)
@@ -540,21 +531,22 @@ $$;
 
 CREATE OR REPLACE FUNCTION pk_v_post.rebuilt_vb061ms()
 RETURNS TABLE (sum_month TEXT, acct_code VARCHAR, mg_code VARCHAR, mg_detail VARCHAR,
-               d_amount NUMERIC, c_amount NUMERIC, bal_amount NUMERIC)
+               d_amount NUMERIC, c_amount NUMERIC, bal_amount NUMERIC, mg_detail_name VARCHAR)
 LANGUAGE sql STABLE AS
 $$
   WITH mv AS (
-    SELECT x.m, t.session_id, x.acct_code, x.mg_code, x.mg_detail, x.d, x.c
+    SELECT x.m, t.session_id, x.acct_code, x.mg_code, x.mg_detail, x.d, x.c, x.nm
       FROM (SELECT to_char(conf_date, 'YYYYMM') AS m, acct_code, mg_code, mg_detail,
-                   sum(d_amount) AS d, sum(c_amount) AS c
+                   sum(d_amount) AS d, sum(c_amount) AS c, max(mg_detail_name) AS nm
               FROM vb011dt WHERE conf_date IS NOT NULL GROUP BY 1, 2, 3, 4) x
       LEFT JOIN vi010ms t ON to_date(x.m || '01', 'YYYYMMDD') BETWEEN t.st_date AND t.ed_date)
-  SELECT m, acct_code, mg_code, mg_detail, d, c,
-         pk_v_ledger.side_of(acct_code)
-           * sum(d - c) OVER (PARTITION BY acct_code, mg_code, mg_detail,
-                                           CASE WHEN pk_v_ledger.resets(acct_code) THEN session_id END
-                              ORDER BY m)
-    FROM mv
+  SELECT mv.m, mv.acct_code, mv.mg_code, mv.mg_detail, mv.d, mv.c,
+         CASE WHEN a.dc_div = 'C' THEN -1 ELSE 1 END
+           * sum(mv.d - mv.c) OVER (PARTITION BY mv.acct_code, mv.mg_code, mv.mg_detail,
+                                                 CASE WHEN pk_v_ledger.resets(mv.acct_code) THEN mv.session_id END
+                                    ORDER BY mv.m),
+         mv.nm
+    FROM mv LEFT JOIN va020ms a ON a.acct_code = mv.acct_code
 $$;
 
 CREATE OR REPLACE FUNCTION pk_v_post.rebuilt_vb080ms()
@@ -564,7 +556,7 @@ LANGUAGE sql STABLE AS
 $$
   SELECT acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3,
          sum(dr_amt), sum(cr_amt)
-    FROM pk_v_post.balance_lines()
+    FROM pk_v_post.balance_lines WHERE slip_date IS NOT NULL
    GROUP BY 1, 2, 3, 4, 5, 6, 7, 8
 $$;
 
@@ -576,9 +568,9 @@ $$
   WITH mv AS (
     SELECT b.acct_code, to_char(b.slip_date, 'YYYYMM') AS ym, t.session_id, b.item_desc1, b.item_desc2,
            sum(b.dr_amt) AS dr, sum(b.cr_amt) AS cr
-      FROM pk_v_post.balance_lines() b
+      FROM pk_v_post.balance_lines b
       LEFT JOIN vi010ms t ON b.slip_date BETWEEN t.st_date AND t.ed_date
-     WHERE b.fund GROUP BY 1, 2, 3, 4, 5),
+     WHERE b.fund AND b.slip_date IS NOT NULL GROUP BY 1, 2, 3, 4, 5),
   bf AS (
     SELECT mv.acct_code, pk_v_ledger.first_month(t.session_id) AS ym, mv.item_desc1, mv.item_desc2,
            sum(mv.dr - mv.cr) AS bf
@@ -596,7 +588,7 @@ RETURNS TABLE (sum_date DATE, acct_code VARCHAR, damt NUMERIC, camt NUMERIC, cas
 LANGUAGE sql STABLE AS
 $$
   SELECT sum_date, acct_code, sum(damt), sum(camt), sum(cash_damt), sum(cash_camt)
-    FROM pk_v_post.cash_split() GROUP BY 1, 2
+    FROM pk_v_post.cash_split WHERE sum_date IS NOT NULL GROUP BY 1, 2
 $$;
 
 -- Month sums per business division of the closed months.
@@ -607,7 +599,9 @@ $$
   SELECT to_char(l.conf_date, 'YYYYMM'), coalesce(h.slip_kind, '-')::VARCHAR, l.acct_code,
          sum(l.d_amount), sum(l.c_amount)
     FROM vb011ms l JOIN vb010ms h ON h.slip_no = l.slip_no
-   WHERE l.conf_date IS NOT NULL
+   WHERE l.conf_date BETWEEN coalesce(to_date(p_month || '01', 'YYYYMMDD'), '0001-01-01')
+                     AND coalesce((to_date(p_month || '01', 'YYYYMMDD') + INTERVAL '1 month - 1 day')::DATE,
+                                  '9999-12-31')
      AND to_char(l.conf_date, 'YYYYMM') IN (SELECT y_month FROM vi011ms
                                              WHERE close_yn = 'Y' AND (p_month IS NULL OR y_month = p_month))
    GROUP BY 1, 2, 3
@@ -621,7 +615,9 @@ $$
   SELECT to_char(i.conf_date, 'YYYYMM'), coalesce(h.slip_kind, '-')::VARCHAR, i.acct_code, i.mg_code, i.mg_detail,
          sum(i.d_amount), sum(i.c_amount)
     FROM vb011dt i JOIN vb010ms h ON h.slip_no = i.slip_no
-   WHERE i.conf_date IS NOT NULL
+   WHERE i.conf_date BETWEEN coalesce(to_date(p_month || '01', 'YYYYMMDD'), '0001-01-01')
+                     AND coalesce((to_date(p_month || '01', 'YYYYMMDD') + INTERVAL '1 month - 1 day')::DATE,
+                                  '9999-12-31')
      AND to_char(i.conf_date, 'YYYYMM') IN (SELECT y_month FROM vi011ms
                                              WHERE close_yn = 'Y' AND (p_month IS NULL OR y_month = p_month))
    GROUP BY 1, 2, 3, 4, 5
@@ -693,7 +689,9 @@ $$
   SELECT 'VB040MS', concat_ws('/', coalesce(a.slip_no, b.slip_no), coalesce(a.slip_seq_no, b.slip_seq_no)),
          concat_ws(',', a.conf_date, a.c_num, a.sup_price, a.tax, a.bill_type),
          concat_ws(',', b.conf_date, b.c_num, b.sup_price, b.tax, b.bill_type)
-    FROM vb040ms a FULL JOIN pk_v_post.tax_rows() b ON a.slip_no = b.slip_no AND a.slip_seq_no = b.slip_seq_no
+    FROM vb040ms a
+    FULL JOIN (SELECT * FROM pk_v_post.tax_rows WHERE conf_date IS NOT NULL) b
+      ON a.slip_no = b.slip_no AND a.slip_seq_no = b.slip_seq_no
    WHERE (a.conf_date, a.c_num, a.sup_price, a.tax, a.bill_type)
          IS DISTINCT FROM (b.conf_date, b.c_num, b.sup_price, b.tax, b.bill_type)
   UNION ALL
@@ -733,31 +731,27 @@ BEGIN
   SELECT *, LOCALTIMESTAMP(0) FROM pk_v_post.rebuilt_vb071ms();
   DELETE FROM vb061ms;
   INSERT INTO vb061ms (sum_month, acct_code, mg_code, mg_detail, d_amount, c_amount, bal_amount, mg_detail_name, u_date)
-  SELECT r.*, (SELECT max(i.mg_detail_name) FROM vb011dt i
-                WHERE i.acct_code = r.acct_code AND i.mg_code = r.mg_code AND i.mg_detail = r.mg_detail
-                  AND i.conf_date IS NOT NULL AND to_char(i.conf_date, 'YYYYMM') = r.sum_month),
-         LOCALTIMESTAMP(0)
-    FROM pk_v_post.rebuilt_vb061ms() r WHERE (r.d_amount, r.c_amount) <> (0, 0);
+  SELECT r.*, LOCALTIMESTAMP(0) FROM pk_v_post.rebuilt_vb061ms() r WHERE (r.d_amount, r.c_amount) <> (0, 0);
   DELETE FROM vb080ms;
   INSERT INTO vb080ms (acct_code, slip_date, item_cd1, item_desc1, item_desc1nm, item_cd2, item_desc2, item_desc2nm,
                        item_cd3, item_desc3, item_desc3nm, dr_amt, cr_amt, u_date)
   SELECT acct_code, slip_date, item_cd1, item_desc1, max(item_desc1nm), item_cd2, item_desc2, max(item_desc2nm),
          item_cd3, item_desc3, max(item_desc3nm), sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
-    FROM pk_v_post.balance_lines()
+    FROM pk_v_post.balance_lines WHERE slip_date IS NOT NULL
    GROUP BY acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3
   HAVING (sum(dr_amt), sum(cr_amt)) <> (0, 0);
   DELETE FROM vb085ms;
   INSERT INTO vb085ms (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
   SELECT r.acct_code, r.slip_ym, r.item_desc1,
-         (SELECT max(b.item_desc1nm) FROM pk_v_post.balance_lines() b
-           WHERE b.acct_code = r.acct_code AND b.item_desc1 IS NOT DISTINCT FROM r.item_desc1),
+         (SELECT max(v.item_desc1nm) FROM vb080ms v
+           WHERE v.acct_code = r.acct_code AND v.item_desc1 IS NOT DISTINCT FROM r.item_desc1),
          r.item_desc2, r.bf_amt, r.dr_amt, r.cr_amt, LOCALTIMESTAMP(0)
     FROM pk_v_post.rebuilt_vb085ms() r WHERE (r.bf_amt, r.dr_amt, r.cr_amt) <> (0, 0, 0);
   DELETE FROM vc030pr;
   INSERT INTO vc030pr SELECT * FROM pk_v_post.rebuilt_vc030pr()
    WHERE (damt, camt, cash_damt, cash_camt) <> (0, 0, 0, 0);
   DELETE FROM vb040ms;
-  INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows();
+  INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows WHERE conf_date IS NOT NULL;
   DELETE FROM vb072ms;
   INSERT INTO vb072ms (sum_month, div_code, acct_code, d_amount, c_amount, u_date)
   SELECT *, LOCALTIMESTAMP(0) FROM pk_v_post.division_accounts();
