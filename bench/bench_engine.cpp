@@ -43,9 +43,10 @@ void owner(const QString& sql)
 }
 
 // Confirmed slips of ten lines written straight into the slip tables, as
-// the engine leaves them: slips numbered from `first`, on days spread over
-// [from, from + days), five debit and five credit lines on slip-bearing
-// accounts, item values on the first position the account's rules name.
+// the engine leaves them: slips numbered from `first`, day by day over
+// [from, from + days) as a book grows, five debit and five credit lines on
+// slip-bearing accounts, item values on the first position the account's
+// rules name.
 void generate(int first, int slips, const QString& from, int days)
 {
     const QVariantList p{first, slips, from, days};
@@ -54,7 +55,8 @@ void generate(int first, int slips, const QString& from, int days)
         "  total_d_amt, total_c_amt, cr_emp_no, session_id, slip_kind, u_emp_no) "
         "SELECT 'B' || lpad(n::TEXT, 7, '0'), '1111', d, d, 'Y', d, '2003', a * 5, a * 5, '2001', "
         "  (SELECT session_id FROM vi010ms WHERE d BETWEEN st_date AND ed_date), 'K', '2001' "
-        "FROM (SELECT n, CAST(:P2 AS DATE) + (n % CAST(:P3 AS INTEGER)) AS d, ((n::BIGINT * 7919) % 99991 + 1) * 100 AS a "
+        "FROM (SELECT n, CAST(:P2 AS DATE) + ((n - CAST(:P0 AS INTEGER))::BIGINT * CAST(:P3 AS INTEGER) "
+        "             / CAST(:P1 AS INTEGER))::INTEGER AS d, ((n::BIGINT * 7919) % 99991 + 1) * 100 AS a "
         "      FROM generate_series(CAST(:P0 AS INTEGER), CAST(:P0 AS INTEGER) + CAST(:P1 AS INTEGER) - 1) n) x"), p);
     TestDb::ownerExec(QStringLiteral(
         "INSERT INTO vb011ms (slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amount, conf_date, session_id) "

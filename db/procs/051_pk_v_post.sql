@@ -45,7 +45,9 @@ $$ BEGIN SET LOCAL tv.engine = ''; END $$;
 -- credited "cash" to its non-cash credit lines in line order, the net cash it
 -- pays debited "cash" to its non-cash debit lines; the cash account's own
 -- offsetting debits and credits are its transfer. Filter by SLIP_NO for one
--- slip, by SUM_DATE (the lines' confirmation date) for the books.
+-- slip, by SUM_DATE (the lines' confirmation date) for the books; a slip's
+-- lines share their confirmation date, so partitioning by it as well lets a
+-- date filter reach the lines.
 CREATE OR REPLACE VIEW pk_v_post.cash_split AS
   WITH cash AS MATERIALIZED (SELECT pk_v_ledger.cash_account() AS acct)
   SELECT x.slip_no, x.sum_date, x.acct_code,
@@ -55,23 +57,23 @@ CREATE OR REPLACE VIEW pk_v_post.cash_split AS
                  CASE WHEN l.net > 0 THEN greatest(0, least(l.c_amount, l.net - l.c_before)) ELSE 0 END AS cash_c
             FROM (SELECT l.*,
                          sum(CASE WHEN l.is_cash THEN l.d_amount - l.c_amount ELSE 0 END)
-                           OVER (PARTITION BY l.slip_no) AS net,
+                           OVER (PARTITION BY l.slip_no, l.conf_date) AS net,
                          sum(CASE WHEN l.is_cash THEN 0 ELSE l.d_amount END)
-                           OVER (PARTITION BY l.slip_no ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING) - l.d_amount
-                           AS d_before,
+                           OVER (PARTITION BY l.slip_no, l.conf_date ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING)
+                           - l.d_amount AS d_before,
                          sum(CASE WHEN l.is_cash THEN 0 ELSE l.c_amount END)
-                           OVER (PARTITION BY l.slip_no ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING) - l.c_amount
-                           AS c_before
+                           OVER (PARTITION BY l.slip_no, l.conf_date ORDER BY l.slip_seq_no ROWS UNBOUNDED PRECEDING)
+                           - l.c_amount AS c_before
                     FROM (SELECT v.*, v.acct_code = cash.acct AS is_cash FROM vb011ms v, cash) l) l
            WHERE NOT l.is_cash) x
   UNION ALL
-  SELECT l.slip_no, max(l.conf_date), l.acct_code,
+  SELECT l.slip_no, l.conf_date, l.acct_code,
          least(sum(l.d_amount), sum(l.c_amount)), least(sum(l.d_amount), sum(l.c_amount)),
          sum(l.d_amount) - least(sum(l.d_amount), sum(l.c_amount)),
          sum(l.c_amount) - least(sum(l.d_amount), sum(l.c_amount))
     FROM vb011ms l, cash
    WHERE l.acct_code = cash.acct
-   GROUP BY l.slip_no, l.acct_code;
+   GROUP BY l.slip_no, l.conf_date, l.acct_code;
 
 -- The balance-item values of each line of a balance-managed account: the
 -- item codes the account's rules put at balance positions 1-3, and the values
@@ -91,18 +93,18 @@ CREATE OR REPLACE VIEW pk_v_post.balance_lines AS
                       max(q.mg_code) FILTER (WHERE q.bal_no = 3) AS cd3
                  FROM va040ms q WHERE q.use_yn = 'Y' AND q.bal_no BETWEEN 1 AND 3
                 GROUP BY q.acct_code) r ON r.acct_code = l.acct_code
-    LEFT JOIN (SELECT i.slip_no, i.slip_seq_no,
-                      max(i.mg_detail) FILTER (WHERE q.bal_no = 1) AS v1,
-                      max(i.mg_detail_name) FILTER (WHERE q.bal_no = 1) AS n1,
-                      max(i.mg_detail) FILTER (WHERE q.bal_no = 2) AS v2,
-                      max(i.mg_detail_name) FILTER (WHERE q.bal_no = 2) AS n2,
-                      max(i.mg_detail) FILTER (WHERE q.bal_no = 3) AS v3,
-                      max(i.mg_detail_name) FILTER (WHERE q.bal_no = 3) AS n3
-                 FROM vb011dt i
-                 JOIN va040ms q ON q.acct_code = i.acct_code AND q.lineup_no = i.lineup_no
-                               AND q.use_yn = 'Y' AND q.bal_no BETWEEN 1 AND 3
-                GROUP BY i.slip_no, i.slip_seq_no) v
-      ON v.slip_no = l.slip_no AND v.slip_seq_no = l.slip_seq_no;
+    -- per line, so that a filter on the lines' date bounds the work too
+    LEFT JOIN LATERAL (
+      SELECT max(i.mg_detail) FILTER (WHERE q.bal_no = 1) AS v1,
+             max(i.mg_detail_name) FILTER (WHERE q.bal_no = 1) AS n1,
+             max(i.mg_detail) FILTER (WHERE q.bal_no = 2) AS v2,
+             max(i.mg_detail_name) FILTER (WHERE q.bal_no = 2) AS n2,
+             max(i.mg_detail) FILTER (WHERE q.bal_no = 3) AS v3,
+             max(i.mg_detail_name) FILTER (WHERE q.bal_no = 3) AS n3
+        FROM vb011dt i
+        JOIN va040ms q ON q.acct_code = i.acct_code AND q.lineup_no = i.lineup_no
+                      AND q.use_yn = 'Y' AND q.bal_no BETWEEN 1 AND 3
+       WHERE i.slip_no = l.slip_no AND i.slip_seq_no = l.slip_seq_no) v ON true;
 
 -- Tax-invoice records: a line carrying a supply amount (item 110) is a tax
 -- invoice; a debit line is a purchase invoice (kind '2'), a credit line a
@@ -110,7 +112,7 @@ CREATE OR REPLACE VIEW pk_v_post.balance_lines AS
 -- 101), the invoice date item 124, the tax the line's amount. Head-office
 -- departments (codes beginning with 1) are business place '2', the others '1'.
 CREATE OR REPLACE VIEW pk_v_post.tax_rows AS
-  SELECT l.slip_no, l.slip_seq_no, l.conf_date,
+  SELECT l.slip_no, l.slip_seq_no, it.conf_date,
          coalesce(c.c_num, left(it.cnum_text, 12))::VARCHAR(12) AS c_num, c.c_name, c.boss_name, c.c_type, c.c_item,
          1 AS volume, it.supply AS sup_price, l.d_amount + l.c_amount AS tax,
          it.supply + l.d_amount + l.c_amount AS total_price,
@@ -118,7 +120,7 @@ CREATE OR REPLACE VIEW pk_v_post.tax_rows AS
          (CASE WHEN h.dept_code LIKE '1%' THEN '2' ELSE '1' END)::VARCHAR(4) AS company,
          left(it.deal_date, 10)::VARCHAR(10) AS deal_date, pk_v_slip_01.to_day(it.deal_date) AS tax_date,
          l.ref_data AS summary, LOCALTIMESTAMP(0) AS u_date, h.u_ip, h.conf_emp_no AS u_emp_no
-    FROM (SELECT i.slip_no, i.slip_seq_no,
+    FROM (SELECT i.slip_no, i.slip_seq_no, i.conf_date,
                  coalesce(nullif(regexp_replace(max(i.mg_detail) FILTER (WHERE i.mg_code = '110'), '[^0-9-]', '', 'g'),
                                  ''), '0')::NUMERIC AS supply,
                  coalesce(max(i.mg_detail) FILTER (WHERE i.mg_code = '154'),
@@ -127,7 +129,7 @@ CREATE OR REPLACE VIEW pk_v_post.tax_rows AS
                           max(i.mg_detail) FILTER (WHERE i.mg_code = '102')) AS cnum_text,
                  max(i.mg_detail) FILTER (WHERE i.mg_code = '124') AS deal_date
             FROM vb011dt i
-           GROUP BY i.slip_no, i.slip_seq_no
+           GROUP BY i.slip_no, i.slip_seq_no, i.conf_date
           HAVING count(*) FILTER (WHERE i.mg_code = '110') > 0) it
     JOIN vb011ms l ON l.slip_no = it.slip_no AND l.slip_seq_no = it.slip_seq_no
     JOIN vb010ms h ON h.slip_no = l.slip_no

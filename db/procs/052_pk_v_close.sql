@@ -286,6 +286,8 @@ LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = public, pg_temp AS
 $$
 DECLARE
   v_term INTEGER := pk_v_ledger.term_of_month(pwork_mont);
+  v_first TEXT := pk_v_ledger.first_month(v_term);
+  v_last TEXT := pk_v_ledger.last_month(v_term);
   v_next INTEGER;
   a TEXT[]; d NUMERIC[];
 BEGIN
@@ -296,10 +298,12 @@ BEGIN
      SET bd_amount = x.bd, bc_amount = x.bc, bal_amount = x.bal, u_date = LOCALTIMESTAMP(0)
     FROM (SELECT m.sum_month, m.acct_code,
                  sum(m.d_amount) OVER w AS bd, sum(m.c_amount) OVER w AS bc,
-                 pk_v_ledger.term_opening(m.acct_code, v_term)
-                   + pk_v_ledger.side_of(m.acct_code) * sum(m.d_amount - m.c_amount) OVER w AS bal
+                 coalesce(o.bal_amount, 0)
+                   + CASE WHEN a.dc_div = 'C' THEN -1 ELSE 1 END * sum(m.d_amount - m.c_amount) OVER w AS bal
             FROM vb071ms m
-           WHERE m.sum_month BETWEEN pk_v_ledger.first_month(v_term) AND pk_v_ledger.last_month(v_term)
+            LEFT JOIN vb070ms o ON o.session_id = v_term AND o.acct_code = m.acct_code
+            LEFT JOIN va020ms a ON a.acct_code = m.acct_code
+           WHERE m.sum_month BETWEEN v_first AND v_last
           WINDOW w AS (PARTITION BY m.acct_code ORDER BY m.sum_month)) x
    WHERE v.sum_month = x.sum_month AND v.acct_code = x.acct_code AND v.sum_month >= pwork_mont
      AND (v.bd_amount, v.bc_amount, v.bal_amount) IS DISTINCT FROM (x.bd, x.bc, x.bal);
