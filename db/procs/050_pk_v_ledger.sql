@@ -7,6 +7,9 @@
 -- carry their balance from term to term, classes 4-9 start every term at zero.
 SET client_min_messages = warning;
 CREATE SCHEMA IF NOT EXISTS pk_v_ledger;
+-- Lookups that statements call per row or per posting are PL/pgSQL, whose
+-- plans stay prepared in the session; plain expressions stay SQL so that
+-- they are inlined.
 
 -- +1 for accounts kept debit - credit, -1 for credit - debit.
 CREATE OR REPLACE FUNCTION pk_v_ledger.side(p_dc_div TEXT) RETURNS INTEGER
@@ -14,8 +17,10 @@ LANGUAGE sql IMMUTABLE AS
 $$ SELECT CASE WHEN p_dc_div = 'C' THEN -1 ELSE 1 END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.side_of(p_acct TEXT) RETURNS INTEGER
-LANGUAGE sql STABLE AS
-$$ SELECT coalesce((SELECT pk_v_ledger.side(dc_div) FROM va020ms WHERE acct_code = p_acct), 1) $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN coalesce((SELECT pk_v_ledger.side(dc_div) FROM va020ms WHERE acct_code = p_acct), 1);
+END $$;
 
 -- Revenue, cost and expense accounts (classes 4-9) start each term at zero.
 CREATE OR REPLACE FUNCTION pk_v_ledger.resets(p_acct TEXT) RETURNS BOOLEAN
@@ -28,57 +33,75 @@ $$ SELECT to_char(p_day, 'YYYYMM') $$;
 
 -- The term a day or a month ('YYYYMM') belongs to; NULL outside every term.
 CREATE OR REPLACE FUNCTION pk_v_ledger.term_of(p_day DATE) RETURNS INTEGER
-LANGUAGE sql STABLE AS
-$$ SELECT session_id FROM vi010ms WHERE p_day BETWEEN st_date AND ed_date $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN (SELECT session_id FROM vi010ms WHERE p_day BETWEEN st_date AND ed_date);
+END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.term_of_month(p_month TEXT) RETURNS INTEGER
-LANGUAGE sql STABLE AS
-$$ SELECT session_id FROM vi010ms
-    WHERE to_date(p_month || '01', 'YYYYMMDD') BETWEEN st_date AND ed_date $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN (SELECT session_id FROM vi010ms
+           WHERE to_date(p_month || '01', 'YYYYMMDD') BETWEEN st_date AND ed_date);
+END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.first_month(p_session INTEGER) RETURNS TEXT
-LANGUAGE sql STABLE AS
-$$ SELECT to_char(st_date, 'YYYYMM') FROM vi010ms WHERE session_id = p_session $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN (SELECT to_char(st_date, 'YYYYMM') FROM vi010ms WHERE session_id = p_session);
+END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.last_month(p_session INTEGER) RETURNS TEXT
-LANGUAGE sql STABLE AS
-$$ SELECT to_char(ed_date, 'YYYYMM') FROM vi010ms WHERE session_id = p_session $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN (SELECT to_char(ed_date, 'YYYYMM') FROM vi010ms WHERE session_id = p_session);
+END $$;
 
 -- The months of a term, in order.
 CREATE OR REPLACE FUNCTION pk_v_ledger.term_months(p_session INTEGER) RETURNS SETOF TEXT
-LANGUAGE sql STABLE AS
-$$ SELECT to_char(m, 'YYYYMM')
-     FROM vi010ms t, generate_series(date_trunc('month', t.st_date), t.ed_date, INTERVAL '1 month') m
-    WHERE t.session_id = p_session
-    ORDER BY 1 $$;
+LANGUAGE plpgsql STABLE ROWS 12 AS
+$$ BEGIN
+  RETURN QUERY SELECT to_char(m, 'YYYYMM')
+      FROM vi010ms t, generate_series(date_trunc('month', t.st_date), t.ed_date, INTERVAL '1 month') m
+     WHERE t.session_id = p_session
+     ORDER BY 1;
+END $$;
 
 -- The terms after p_session, in order.
 CREATE OR REPLACE FUNCTION pk_v_ledger.later_terms(p_session INTEGER) RETURNS SETOF INTEGER
-LANGUAGE sql STABLE AS
-$$ SELECT l.session_id FROM vi010ms t JOIN vi010ms l ON l.st_date > t.ed_date
-    WHERE t.session_id = p_session ORDER BY l.st_date $$;
+LANGUAGE plpgsql STABLE ROWS 12 AS
+$$ BEGIN
+  RETURN QUERY SELECT l.session_id FROM vi010ms t JOIN vi010ms l ON l.st_date > t.ed_date
+     WHERE t.session_id = p_session ORDER BY l.st_date;
+END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.previous_term(p_session INTEGER) RETURNS INTEGER
-LANGUAGE sql STABLE AS
-$$ SELECT p.session_id FROM vi010ms t JOIN vi010ms p ON p.ed_date < t.st_date
-    WHERE t.session_id = p_session ORDER BY p.ed_date DESC LIMIT 1 $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN (SELECT p.session_id FROM vi010ms t JOIN vi010ms p ON p.ed_date < t.st_date
+           WHERE t.session_id = p_session ORDER BY p.ed_date DESC LIMIT 1);
+END $$;
 
 -- Accounts named by the common codes of group V9998: '02' the cash account,
 -- '01' (with ITEM1-3) the list of deposit accounts, '03' the account that
 -- receives a closing term's net income.
 CREATE OR REPLACE FUNCTION pk_v_ledger.cash_account() RETURNS TEXT
-LANGUAGE sql STABLE AS
-$$ SELECT coalesce((SELECT btrim(detail_name) FROM zx010ms WHERE head = 'V9998' AND detail = '02'), '1110110') $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN coalesce((SELECT btrim(detail_name) FROM zx010ms WHERE head = 'V9998' AND detail = '02'), '1110110');
+END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.fund_accounts() RETURNS TEXT[]
-LANGUAGE sql STABLE AS
-$$ SELECT array_append(coalesce(
-            (SELECT array_agg(m[1])
-               FROM zx010ms z,
-                    regexp_matches(coalesce(z.detail_name, '') || coalesce(z.item1, '') || coalesce(z.item2, '')
-                                   || coalesce(z.item3, ''), '([0-9]{7})', 'g') m
-              WHERE z.head = 'V9998' AND z.detail = '01'), '{}'),
-          pk_v_ledger.cash_account()) $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN array_append(coalesce(
+           (SELECT array_agg(m[1])
+              FROM zx010ms z,
+                   regexp_matches(coalesce(z.detail_name, '') || coalesce(z.item1, '') || coalesce(z.item2, '')
+                                  || coalesce(z.item3, ''), '([0-9]{7})', 'g') m
+             WHERE z.head = 'V9998' AND z.detail = '01'), '{}'),
+         pk_v_ledger.cash_account());
+END $$;
 
 CREATE OR REPLACE FUNCTION pk_v_ledger.retained_account() RETURNS TEXT
 LANGUAGE plpgsql STABLE AS
@@ -96,8 +119,10 @@ $$;
 
 -- The opening of an account in a term (zero for classes 4-9).
 CREATE OR REPLACE FUNCTION pk_v_ledger.term_opening(p_acct TEXT, p_session INTEGER) RETURNS NUMERIC
-LANGUAGE sql STABLE AS
-$$ SELECT coalesce((SELECT bal_amount FROM vb070ms WHERE session_id = p_session AND acct_code = p_acct), 0) $$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN coalesce((SELECT bal_amount FROM vb070ms WHERE session_id = p_session AND acct_code = p_acct), 0);
+END $$;
 
 -- The balance of an account at the start of a day: the month before from the
 -- monthly sums (or the term's opening in its first month), plus the lines of
@@ -151,20 +176,24 @@ $$;
 CREATE OR REPLACE FUNCTION pk_v_ledger.balance_at(p_acct TEXT, p_day DATE,
                                                   p_mg_code TEXT DEFAULT NULL, p_mg_detail TEXT DEFAULT NULL)
 RETURNS NUMERIC
-LANGUAGE sql STABLE AS
-$$ SELECT CASE WHEN pk_v_ledger.term_of(p_day + 1) IS DISTINCT FROM pk_v_ledger.term_of(p_day)
-                    OR pk_v_ledger.term_of(p_day + 1) IS NULL
-               -- the last day of a term: its opening of the next day would be
-               -- the next term's, so add the day's own lines instead
-               THEN pk_v_ledger.balance_before(p_acct, p_day, p_mg_code, p_mg_detail)
-                    + pk_v_ledger.side_of(p_acct)
-                      * coalesce((SELECT sum(d_amount - c_amount) FROM vb011ms
-                                   WHERE p_mg_code IS NULL AND acct_code = p_acct AND conf_date = p_day), 0)
-                    + pk_v_ledger.side_of(p_acct)
-                      * coalesce((SELECT sum(d_amount - c_amount) FROM vb011dt
-                                   WHERE p_mg_code IS NOT NULL AND acct_code = p_acct AND mg_code = p_mg_code
-                                     AND mg_detail = p_mg_detail AND conf_date = p_day), 0)
-               ELSE pk_v_ledger.balance_before(p_acct, p_day + 1, p_mg_code, p_mg_detail) END $$;
+LANGUAGE plpgsql STABLE AS
+$$
+BEGIN
+  IF pk_v_ledger.term_of(p_day + 1) IS NOT DISTINCT FROM pk_v_ledger.term_of(p_day) THEN
+    RETURN pk_v_ledger.balance_before(p_acct, p_day + 1, p_mg_code, p_mg_detail);
+  END IF;
+  -- the last day of a term: the next day would open the next term, so add
+  -- the day's own lines instead
+  RETURN pk_v_ledger.balance_before(p_acct, p_day, p_mg_code, p_mg_detail)
+         + pk_v_ledger.side_of(p_acct)
+           * CASE WHEN p_mg_code IS NULL
+                  THEN coalesce((SELECT sum(d_amount - c_amount) FROM vb011ms
+                                  WHERE acct_code = p_acct AND conf_date = p_day), 0)
+                  ELSE coalesce((SELECT sum(d_amount - c_amount) FROM vb011dt
+                                  WHERE acct_code = p_acct AND mg_code = p_mg_code AND mg_detail = p_mg_detail
+                                    AND conf_date = p_day), 0) END;
+END
+$$;
 
 -- The figures of every account for one month: the term opening, the month's
 -- debits and credits, the term-to-date debits and credits through the month

@@ -13,27 +13,30 @@ CREATE OR REPLACE FUNCTION pk_v_close.closed_reason(p_day DATE) RETURNS TEXT
 LANGUAGE plpgsql VOLATILE AS
 $$
 DECLARE
-  t RECORD;
-  v_flag TEXT;
+  k RECORD;
 BEGIN
   IF p_day IS NULL THEN
     RETURN NULL;
   END IF;
-  SELECT session_id, close_yn INTO t FROM vi010ms WHERE p_day BETWEEN st_date AND ed_date FOR SHARE;
+  -- the term, month and day flags in one look (every day of a term has them)
+  SELECT t.session_id, t.close_yn AS term_yn, m.close_yn AS month_yn, d.close_yn AS day_yn INTO k
+    FROM vi010ms t
+    JOIN vi011ms m ON m.session_id = t.session_id AND m.y_month = to_char(p_day, 'YYYYMM')
+    JOIN vi011dt d ON d.session_id = m.session_id AND d.y_month = m.y_month AND d.day = to_char(p_day, 'DD')
+   WHERE p_day BETWEEN t.st_date AND t.ed_date
+     FOR SHARE;
   IF NOT FOUND THEN
-    RETURN NULL;
+    SELECT t.session_id, t.close_yn AS term_yn, NULL AS month_yn, NULL AS day_yn INTO k
+      FROM vi010ms t WHERE p_day BETWEEN t.st_date AND t.ed_date FOR SHARE;
+    IF NOT FOUND THEN
+      RETURN NULL;
+    END IF;
   END IF;
-  IF t.close_yn = 'Y' THEN
-    RETURN '마감된 기수(' || t.session_id || '기)의 자료는 처리할 수 없습니다.!';
-  END IF;
-  SELECT close_yn INTO v_flag FROM vi011ms
-   WHERE session_id = t.session_id AND y_month = to_char(p_day, 'YYYYMM') FOR SHARE;
-  IF v_flag = 'Y' THEN
+  IF k.term_yn = 'Y' THEN
+    RETURN '마감된 기수(' || k.session_id || '기)의 자료는 처리할 수 없습니다.!';
+  ELSIF k.month_yn = 'Y' THEN
     RETURN to_char(p_day, 'YYYY-MM') || '월은 마감되었습니다. 마감된 월의 자료는 처리할 수 없습니다.!';
-  END IF;
-  SELECT close_yn INTO v_flag FROM vi011dt
-   WHERE session_id = t.session_id AND y_month = to_char(p_day, 'YYYYMM') AND day = to_char(p_day, 'DD') FOR SHARE;
-  IF v_flag = 'Y' THEN
+  ELSIF k.day_yn = 'Y' THEN
     RETURN to_char(p_day, 'YYYY-MM-DD') || '일은 마감되었습니다. 마감된 일자의 자료는 처리할 수 없습니다.!';
   END IF;
   RETURN NULL;

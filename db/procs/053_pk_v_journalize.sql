@@ -7,22 +7,23 @@
 -- item values and posts the slip into every derived table, or takes the
 -- posting back, in the caller's transaction. Both answer 'T' on success and
 -- 'E' followed by the reason otherwise; after an 'E' nothing was changed.
+-- Their statements look up one slip by its number, for which one prepared
+-- plan serves every call: planning them anew each time would cost more than
+-- the posting itself.
 SET client_min_messages = warning;
 CREATE SCHEMA IF NOT EXISTS pk_v_journalize;
 
 -- Finance approval authority of an employee on a day, decided here and not
 -- only by the screen. NULL when granted, otherwise the refusal.
 CREATE OR REPLACE FUNCTION pk_v_journalize.authority_refusal(p_emp_no TEXT, p_day DATE) RETURNS TEXT
-LANGUAGE sql STABLE AS
-$$
-  SELECT CASE
-           WHEN NOT EXISTS (SELECT 1 FROM va010ms WHERE emp_no = p_emp_no AND p_day BETWEEN st_date AND ed_date)
-             THEN '승인권한에 등록되지 않은 사용자입니다.!'
-           WHEN NOT EXISTS (SELECT 1 FROM va010ms WHERE emp_no = p_emp_no AND p_day BETWEEN st_date AND ed_date
-                               AND charge_yn = 'Y')
-             THEN '재무승인 권한이 없는 사용자 입니다.!'
-         END
-$$;
+LANGUAGE plpgsql STABLE AS
+$$ BEGIN
+  RETURN (SELECT CASE
+                   WHEN count(*) = 0 THEN '승인권한에 등록되지 않은 사용자입니다.!'
+                   WHEN count(*) FILTER (WHERE charge_yn = 'Y') = 0 THEN '재무승인 권한이 없는 사용자 입니다.!'
+                 END
+            FROM va010ms WHERE emp_no = p_emp_no AND p_day BETWEEN st_date AND ed_date);
+END $$;
 
 -- The checks both calls make. Locks the slip without waiting: a slip that
 -- another session holds is refused at once.
@@ -72,14 +73,20 @@ BEGIN
     IF pk_v_ledger.term_of(p_day) IS NULL THEN
       RETURN '확정일자(' || to_char(p_day, 'YYYY-MM-DD') || ')에 등록된 기수가 없습니다.관리자에게 문의하세요.!';
     END IF;
-    v_msg := coalesce(pk_v_close.closed_reason(p_day), pk_v_close.closed_reason(h.slip_date));
+    v_msg := pk_v_close.closed_reason(p_day);
+    IF v_msg IS NULL AND h.slip_date <> p_day THEN
+      v_msg := pk_v_close.closed_reason(h.slip_date);
+    END IF;
   ELSE
     IF h.conf_date IS NULL THEN
       RETURN '확정되지 않은 전표입니다.(' || p_slip_no || ')';
     ELSIF h.conf_date <> p_day THEN
       RETURN '확정일자가 다릅니다.(' || p_slip_no || ': ' || to_char(h.conf_date, 'YYYY-MM-DD') || ')';
     END IF;
-    v_msg := coalesce(pk_v_close.closed_reason(h.conf_date), pk_v_close.closed_reason(h.slip_date));
+    v_msg := pk_v_close.closed_reason(h.conf_date);
+    IF v_msg IS NULL AND h.slip_date <> h.conf_date THEN
+      v_msg := pk_v_close.closed_reason(h.slip_date);
+    END IF;
   END IF;
   IF v_msg IS NOT NULL THEN
     RETURN v_msg || '(' || p_slip_no || ')';
@@ -90,7 +97,8 @@ $$;
 
 CREATE OR REPLACE FUNCTION pk_v_journalize.def_confdate(pflagv TEXT, pslip_no TEXT, pconf_date TEXT,
                                                         pconf_emp_no TEXT) RETURNS TEXT
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = public, pg_temp AS
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = public, pg_temp
+SET plan_cache_mode = force_generic_plan AS
 $$
 DECLARE
   v_msg TEXT := pk_v_journalize.refusal(btrim(pflagv), btrim(pslip_no), pk_v_slip_01.to_day(pconf_date),
@@ -102,7 +110,8 @@ $$;
 
 CREATE OR REPLACE FUNCTION pk_v_journalize.pr_journalmain(pflagv TEXT, pslip_no TEXT, pconf_date TEXT,
                                                           pconf_emp_no TEXT) RETURNS TEXT
-LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = public, pg_temp AS
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = public, pg_temp
+SET plan_cache_mode = force_generic_plan AS
 $$
 DECLARE
   v_flag TEXT := btrim(pflagv);

@@ -4,8 +4,10 @@
 SET client_min_messages = warning;
 
 CREATE OR REPLACE FUNCTION pk_common.lock_result(p_table TEXT, p_ip TEXT) RETURNS VOID
-LANGUAGE sql VOLATILE AS
-$$ SELECT pg_advisory_xact_lock(hashtext('result:' || p_table), hashtext(coalesce(p_ip, ''))) $$;
+LANGUAGE plpgsql VOLATILE AS
+$$ BEGIN
+  PERFORM pg_advisory_xact_lock(hashtext('result:' || p_table), hashtext(coalesce(p_ip, '')));
+END $$;
 
 -- The trial balance of totals and balances for a month ('YYYYMM') into
 -- VD010PR for the workstation p_ip_addr: per account with any figure the
