@@ -2,6 +2,7 @@
 #include "common/ScreenErrors.h"
 #include "common/Transaction.h"
 #include "shell/ErrorDlg.h"
+#include <QFont>
 
 namespace {
 Application::ErrorHandler g_handler;
@@ -9,6 +10,13 @@ Application::ErrorHandler g_handler;
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
+}
+
+void Application::useClientFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("NanumGothic"), font.family()});
+    QApplication::setFont(font);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

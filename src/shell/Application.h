@@ -14,6 +14,9 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // The Korean face every window of the client is laid out in.
+    static void useClientFont();
+
     static void setErrorHandler(ErrorHandler handler);
     // Hands the error to the screen that owns the receiver when it handles
     // its own errors, else to the installed handler.

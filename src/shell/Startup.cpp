@@ -5,7 +5,6 @@
 #include "shell/V0Main.h"
 #include "shell/ZZC010.h"
 #include "shell/ZZD000.h"
-#include <QFont>
 #include <memory>
 
 int RunClient(int argc, char** argv)
@@ -16,9 +15,7 @@ int RunClient(int argc, char** argv)
         return 0;
 
     QApplication::setApplicationName(kAppTitle);
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("NanumGothic"), font.family()});
-    QApplication::setFont(font);
+    Application::useClientFont();
 
     auto splash = std::make_unique<TfrmZZC010>();
     splash->show();

@@ -1,49 +1,9 @@
 #include "screens/master/MasterCommon.h"
 #include "common/Query.h"
-#include "grid/DataGrid.h"
 #include <QApplication>
-#include <QBoxLayout>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace MasterUi {
-
-QGroupBox* NewRadioGroup(QWidget* parent, const QString& title, const QList<RadioItem>& items,
-                         QList<QRadioButton*>* buttons, bool vertical)
-{
-    auto* group = new QGroupBox(title, parent);
-    QBoxLayout* layout = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(group))
-                                  : static_cast<QBoxLayout*>(new QHBoxLayout(group));
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(6);
-    for (const RadioItem& item : items) {
-        auto* radio = new QRadioButton(item.caption, group);
-        radio->setObjectName(item.name);
-        layout->addWidget(radio);
-        if (buttons)
-            buttons->append(radio);
-    }
-    if (auto* first = group->findChild<QRadioButton*>())
-        first->setChecked(true);
-    return group;
-}
-
-QLineEdit* NewEdit(QWidget* parent, const QString& name, int maxLength)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
-    return edit;
-}
-
-QLabel* NewLabel(QWidget* parent, const QString& caption)
-{
-    return new QLabel(caption, parent);
-}
 
 void SetKeyLocked(QLineEdit* edit, bool locked)
 {
@@ -101,18 +61,3 @@ QString PadMgCode(const QString& code)
 }
 
 }  // namespace MasterUi
-
-DataGrid* MasterUi::NewResultGrid(QWidget* panDisp, RecordSet* set, const QList<GridColumn>& columns,
-                                  const QString& name)
-{
-    auto* layout = new QVBoxLayout(panDisp);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* grid = new DataGrid(panDisp);
-    grid->setObjectName(name);
-    grid->setEditable(false);
-    grid->setRowSelect(true);
-    grid->setColumns(columns);
-    grid->setRecordSet(set);
-    layout->addWidget(grid);
-    return grid;
-}

@@ -6,17 +6,14 @@
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
 #include "lookups/PopupBtn.h"
+#include "framework/FormKit.h"
 #include "screens/master/MasterCommon.h"
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 using namespace MasterUi;
 
@@ -42,16 +39,16 @@ TfrmVAI020::TfrmVAI020(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI020"), p
 
     buildSearchPanel();
 
-    rdgMain = NewResultGrid(panDisp, cdsMain, {
-        GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 70),
-        GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정명"), 150),
-        GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("계정 검색명"), 130),
+    rdgMain = Form::NewResultGrid(panDisp, cdsMain, {
+        GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 62),
+        GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정명"), 125),
+        GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("계정 검색명"), 110),
         GridColumn(QStringLiteral("ACC_LEVEL"), QStringLiteral("Lv"), 30),
         GridColumn(QStringLiteral("SLIP_YN"), QStringLiteral("발생구분"), 60),
         GridColumn(QStringLiteral("DC_DIV"), QStringLiteral("차대구분"), 60),
         GridColumn(QStringLiteral("BAL_YN"), QStringLiteral("잔액구분"), 60),
         GridColumn(QStringLiteral("USE_YN"), QStringLiteral("사용구분"), 60),
-        GridColumn(QStringLiteral("ACCT_PNAME"), QStringLiteral("출력용 명칭"), 150),
+        GridColumn(QStringLiteral("ACCT_PNAME"), QStringLiteral("출력용 명칭"), 120),
     });
 
     buildInputPanel();
@@ -66,86 +63,58 @@ TfrmVAI020::TfrmVAI020(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI020"), p
 
 void TfrmVAI020::buildSearchPanel()
 {
-    auto* grid = new QGridLayout;
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    edtSearchAcctCode = NewEdit(panSearch, QStringLiteral("edtSearchAcctCode"), 7);
-    edtSearchUpCode = NewEdit(panSearch, QStringLiteral("edtSearchUpCode"), 7);
-    edtSearchSName = NewEdit(panSearch, QStringLiteral("edtSearchSName"));
-    edtSearchName = NewEdit(panSearch, QStringLiteral("edtSearchName"));
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("계정코드")), 0, 0);
-    grid->addWidget(edtSearchAcctCode, 0, 1);
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("상위계정코드")), 0, 2);
-    grid->addWidget(edtSearchUpCode, 0, 3);
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("검색명칭")), 0, 4);
-    grid->addWidget(edtSearchSName, 0, 5);
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("계정명칭")), 0, 6);
-    grid->addWidget(edtSearchName, 0, 7);
-
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(NewRadioGroup(panSearch, QStringLiteral("전표발생구분"),
+    edtSearchAcctCode = Form::NewEdit(panSearch, QStringLiteral("edtSearchAcctCode"), 7);
+    edtSearchUpCode = Form::NewEdit(panSearch, QStringLiteral("edtSearchUpCode"), 7);
+    edtSearchSName = Form::NewEdit(panSearch, QStringLiteral("edtSearchSName"));
+    edtSearchName = Form::NewEdit(panSearch, QStringLiteral("edtSearchName"));
+    QGroupBox* slip = Form::NewRadioGroup(panSearch, QStringLiteral("전표발생구분"),
                                     {{QStringLiteral("rdoSSlipY"), QStringLiteral("Y:발행")},
                                      {QStringLiteral("rdoSSlipN"), QStringLiteral("N:미발행")},
                                      {QStringLiteral("rdoSSlipA"), QStringLiteral("A:전체")}},
-                                    &rdoSSlip));
-    groups->addWidget(NewRadioGroup(panSearch, QStringLiteral("차대구분"),
-                                    {{QStringLiteral("rdoSDcD"), QStringLiteral("D:차변")},
-                                     {QStringLiteral("rdoSDcC"), QStringLiteral("C:대변")},
-                                     {QStringLiteral("rdoSDcA"), QStringLiteral("A:전체")}},
-                                    &rdoSDc));
-    groups->addWidget(NewRadioGroup(panSearch, QStringLiteral("잔액구분"),
-                                    {{QStringLiteral("rdoSBalY"), QStringLiteral("Y:잔액사용")},
-                                     {QStringLiteral("rdoSBalN"), QStringLiteral("N:잔액미사용")},
-                                     {QStringLiteral("rdoSBalA"), QStringLiteral("A:전체")}},
-                                    &rdoSBal));
-    groups->addWidget(NewRadioGroup(panSearch, QStringLiteral("사용구분"),
-                                    {{QStringLiteral("rdoSUseY"), QStringLiteral("Y:계정사용")},
-                                     {QStringLiteral("rdoSUseN"), QStringLiteral("N:계정미사용")},
-                                     {QStringLiteral("rdoSUseA"), QStringLiteral("A:전체")}},
-                                    &rdoSUse));
-    groups->addStretch(1);
+                                    &rdoSSlip);
+    QGroupBox* dc = Form::NewRadioGroup(panSearch, QStringLiteral("차대구분"),
+                                  {{QStringLiteral("rdoSDcD"), QStringLiteral("D:차변")},
+                                   {QStringLiteral("rdoSDcC"), QStringLiteral("C:대변")},
+                                   {QStringLiteral("rdoSDcA"), QStringLiteral("A:전체")}},
+                                  &rdoSDc);
+    QGroupBox* bal = Form::NewRadioGroup(panSearch, QStringLiteral("잔액구분"),
+                                   {{QStringLiteral("rdoSBalY"), QStringLiteral("Y:잔액사용")},
+                                    {QStringLiteral("rdoSBalN"), QStringLiteral("N:잔액미사용")},
+                                    {QStringLiteral("rdoSBalA"), QStringLiteral("A:전체")}},
+                                   &rdoSBal);
+    QGroupBox* use = Form::NewRadioGroup(panSearch, QStringLiteral("사용구분"),
+                                   {{QStringLiteral("rdoSUseY"), QStringLiteral("Y:계정사용")},
+                                    {QStringLiteral("rdoSUseN"), QStringLiteral("N:계정미사용")},
+                                    {QStringLiteral("rdoSUseA"), QStringLiteral("A:전체")}},
+                                   &rdoSUse);
     // Every group starts on "A:전체".
     for (auto* group : {&rdoSSlip, &rdoSDc, &rdoSBal, &rdoSUse})
         group->last()->setChecked(true);
-    grid->addLayout(groups, 1, 0, 1, 8);
-    static_cast<QHBoxLayout*>(panSearch->layout())->insertLayout(0, grid, 1);
+
+    Form::Column{
+        Form::Row{Form::Field(QStringLiteral("계정코드"), edtSearchAcctCode),
+                  Form::Field(QStringLiteral("상위계정코드"), edtSearchUpCode),
+                  Form::Field(QStringLiteral("검색명칭"), edtSearchSName),
+                  Form::Field(QStringLiteral("계정명칭"), edtSearchName)},
+        Form::Row{slip, dc, bal, use, Form::Stretch()}.spacing(2),
+    }.spacing(4).attachTo(panSearch);
 }
 
 void TfrmVAI020::buildInputPanel()
 {
-    auto* form = new QGridLayout(panInput);
-    form->setContentsMargins(6, 6, 6, 6);
-    form->setVerticalSpacing(4);
-    int row = 0;
-    const auto addRow = [&](const QString& caption, QWidget* field, QWidget* extra = nullptr) {
-        form->addWidget(NewLabel(panInput, caption), row, 0);
-        form->addWidget(field, row, 1, 1, extra ? 1 : 2);
-        if (extra)
-            form->addWidget(extra, row, 2);
-        ++row;
-    };
-
-    edtAccCode = NewEdit(panInput, QStringLiteral("edtAccCode"), 7);
-    edtUpAccCode = NewEdit(panInput, QStringLiteral("edtUpAccCode"), 7);
+    edtAccCode = Form::NewEdit(panInput, QStringLiteral("edtAccCode"), 7);
+    edtUpAccCode = Form::NewEdit(panInput, QStringLiteral("edtUpAccCode"), 7);
     chkDirect = new QCheckBox(QStringLiteral("직접입력"), panInput);
     chkDirect->setObjectName(QStringLiteral("chkDirect"));
-    edtAccName = NewEdit(panInput, QStringLiteral("edtAccName"), 60);
-    edtFindName = NewEdit(panInput, QStringLiteral("edtFindName"), 60);
-    edtLevel = NewEdit(panInput, QStringLiteral("edtLevel"), 1);
+    edtAccName = Form::NewEdit(panInput, QStringLiteral("edtAccName"), 60);
+    edtFindName = Form::NewEdit(panInput, QStringLiteral("edtFindName"), 60);
+    edtLevel = Form::NewEdit(panInput, QStringLiteral("edtLevel"), 1);
     edtLevel->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), edtLevel));
-    edtPrtName = NewEdit(panInput, QStringLiteral("edtPrtName"), 60);
-    edtEngName = NewEdit(panInput, QStringLiteral("edtEngName"), 100);
-    addRow(QStringLiteral("계정코드"), edtAccCode);
-    addRow(QStringLiteral("상위계정코드"), edtUpAccCode, chkDirect);
-    addRow(QStringLiteral("계정명칭"), edtAccName);
-    addRow(QStringLiteral("검색명칭"), edtFindName);
-    addRow(QStringLiteral("LEVEL"), edtLevel);
-    addRow(QStringLiteral("장부명칭"), edtPrtName);
-    addRow(QStringLiteral("영문명칭"), edtEngName);
+    edtPrtName = Form::NewEdit(panInput, QStringLiteral("edtPrtName"), 60);
+    edtEngName = Form::NewEdit(panInput, QStringLiteral("edtEngName"), 100);
 
-    edtFND_USG_CD = NewEdit(panInput, QStringLiteral("edtFND_USG_CD"), 4);
-    edtFND_USG_NM = NewEdit(panInput, QStringLiteral("edtFND_USG_NM"));
+    edtFND_USG_CD = Form::NewEdit(panInput, QStringLiteral("edtFND_USG_CD"), 4);
+    edtFND_USG_NM = Form::NewEdit(panInput, QStringLiteral("edtFND_USG_NM"));
     edtFND_USG_NM->setReadOnly(true);
     edtFND_USG_NM->setFocusPolicy(Qt::NoFocus);
     pbtMGCode = new TPopupBtn(panInput);
@@ -158,38 +127,25 @@ void TfrmVAI020::buildInputPanel()
     pbtMGCode->setColumnTitles({QStringLiteral("자금코드"), QStringLiteral("자금항목명")});
     pbtMGCode->setColumnWidths({QStringLiteral("8"), QStringLiteral("30")});
     pbtMGCode->setLinkControl(edtFND_USG_CD);
-    auto* fund = new QHBoxLayout;
-    fund->setSpacing(2);
-    fund->addWidget(edtFND_USG_CD, 2);
-    fund->addWidget(pbtMGCode);
-    fund->addWidget(edtFND_USG_NM, 5);
-    form->addWidget(NewLabel(panInput, QStringLiteral("자금코드")), row, 0);
-    form->addLayout(fund, row, 1, 1, 2);
-    ++row;
 
     QList<QRadioButton*> slip, dc, bal, use;
-    form->addWidget(NewRadioGroup(panInput, QStringLiteral("<<전표발생구분>>"),
-                                  {{QStringLiteral("rdobSlipY"), QStringLiteral("Y:발행")},
-                                   {QStringLiteral("rdobSlipN"), QStringLiteral("N:미발행")}},
-                                  &slip),
-                    row++, 0, 1, 3);
-    form->addWidget(NewRadioGroup(panInput, QStringLiteral("<<차대구분>>"),
-                                  {{QStringLiteral("rdobD"), QStringLiteral("D:차변")},
-                                   {QStringLiteral("rdobC"), QStringLiteral("C:대변")},
-                                   {QStringLiteral("rdobA"), QStringLiteral("A:모두")}},
-                                  &dc),
-                    row++, 0, 1, 3);
-    form->addWidget(NewRadioGroup(panInput, QStringLiteral("<<잔액구분>>"),
-                                  {{QStringLiteral("rdobBALY"), QStringLiteral("Y:잔액사용")},
-                                   {QStringLiteral("rdobBALN"), QStringLiteral("N:잔액미사용")}},
-                                  &bal),
-                    row++, 0, 1, 3);
-    form->addWidget(NewRadioGroup(panInput, QStringLiteral("<<사용구분>>"),
-                                  {{QStringLiteral("rdoUSEY"), QStringLiteral("Y:계정사용")},
-                                   {QStringLiteral("rdoUSEN"), QStringLiteral("N:계정미사용")}},
-                                  &use),
-                    row++, 0, 1, 3);
-    form->setRowStretch(row, 1);
+    QGroupBox* slipGroup = Form::NewRadioGroup(panInput, QStringLiteral("<<전표발생구분>>"),
+                                         {{QStringLiteral("rdobSlipY"), QStringLiteral("Y:발행")},
+                                          {QStringLiteral("rdobSlipN"), QStringLiteral("N:미발행")}},
+                                         &slip);
+    QGroupBox* dcGroup = Form::NewRadioGroup(panInput, QStringLiteral("<<차대구분>>"),
+                                       {{QStringLiteral("rdobD"), QStringLiteral("D:차변")},
+                                        {QStringLiteral("rdobC"), QStringLiteral("C:대변")},
+                                        {QStringLiteral("rdobA"), QStringLiteral("A:모두")}},
+                                       &dc);
+    QGroupBox* balGroup = Form::NewRadioGroup(panInput, QStringLiteral("<<잔액구분>>"),
+                                        {{QStringLiteral("rdobBALY"), QStringLiteral("Y:잔액사용")},
+                                         {QStringLiteral("rdobBALN"), QStringLiteral("N:잔액미사용")}},
+                                        &bal);
+    QGroupBox* useGroup = Form::NewRadioGroup(panInput, QStringLiteral("<<사용구분>>"),
+                                        {{QStringLiteral("rdoUSEY"), QStringLiteral("Y:계정사용")},
+                                         {QStringLiteral("rdoUSEN"), QStringLiteral("N:계정미사용")}},
+                                        &use);
     rdobSlipY = slip[0];
     rdobSlipN = slip[1];
     rdobD = dc[0];
@@ -199,6 +155,23 @@ void TfrmVAI020::buildInputPanel()
     rdobBALN = bal[1];
     rdoUSEY = use[0];
     rdoUSEN = use[1];
+
+    Form::Grid{
+        {Form::Field(QStringLiteral("계정코드"), Form::Span(2, edtAccCode))},
+        {Form::Field(QStringLiteral("상위계정코드"), edtUpAccCode), chkDirect},
+        {Form::Field(QStringLiteral("계정명칭"), Form::Span(2, edtAccName))},
+        {Form::Field(QStringLiteral("검색명칭"), Form::Span(2, edtFindName))},
+        {Form::Field(QStringLiteral("LEVEL"), Form::Span(2, edtLevel))},
+        {Form::Field(QStringLiteral("장부명칭"), Form::Span(2, edtPrtName))},
+        {Form::Field(QStringLiteral("영문명칭"), Form::Span(2, edtEngName))},
+        {Form::Field(QStringLiteral("자금코드"),
+                     Form::Span(2, Form::Row{edtFND_USG_CD, pbtMGCode, edtFND_USG_NM}.spacing(2)))},
+        {Form::Span(3, slipGroup)},
+        {Form::Span(3, dcGroup)},
+        {Form::Span(3, balGroup)},
+        {Form::Span(3, useGroup)},
+        {Form::Stretch()},
+    }.margins(6).spacing(4).attachTo(panInput);
 
     setUpperLocked(true);
     connect(chkDirect, &QCheckBox::toggled, this, [this](bool on) { setUpperLocked(!on); });

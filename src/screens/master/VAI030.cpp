@@ -6,19 +6,16 @@
 #include "common/Transaction.h"
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
+#include "framework/FormKit.h"
 #include "screens/master/MasterCommon.h"
 #include <QDateTime>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 using namespace MasterUi;
 
@@ -46,7 +43,7 @@ TfrmVAI030::TfrmVAI030(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI030"), p
 
     buildSearchPanel();
 
-    rdbMain = NewResultGrid(panDisp, cdsMain, {
+    rdbMain = Form::NewResultGrid(panDisp, cdsMain, {
         GridColumn(QStringLiteral("MG_CODE"), QStringLiteral("관리항목코드"), 80),
         GridColumn(QStringLiteral("MG_NAME"), QStringLiteral("관리항목 명"), 150),
         GridColumn(QStringLiteral("MG_TYPE_NAME"), QStringLiteral("항목종류"), 60),
@@ -66,65 +63,56 @@ TfrmVAI030::TfrmVAI030(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI030"), p
 
 void TfrmVAI030::buildSearchPanel()
 {
-    auto* grid = new QGridLayout;
-    grid->setContentsMargins(0, 0, 0, 0);
-    edtSConCode = NewEdit(panSearch, QStringLiteral("edtSConCode"), 3);
-    edtSConName = NewEdit(panSearch, QStringLiteral("edtSConName"));
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("관리항목 코드")), 0, 0);
-    grid->addWidget(edtSConCode, 0, 1);
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("관리항목 명")), 0, 2);
-    grid->addWidget(edtSConName, 0, 3);
-    auto* kinds = NewRadioGroup(panSearch, QStringLiteral("항목종류"),
-                                {{QStringLiteral("rdoSKindC"), QStringLiteral("금액형")},
-                                 {QStringLiteral("rdoSKindS"), QStringLiteral("문자형")},
-                                 {QStringLiteral("rdoSKindF"), QStringLiteral("조회형")},
-                                 {QStringLiteral("rdoSKindA"), QStringLiteral("전 체")}},
-                                &rdoSKind);
+    edtSConCode = Form::NewEdit(panSearch, QStringLiteral("edtSConCode"), 3);
+    edtSConName = Form::NewEdit(panSearch, QStringLiteral("edtSConName"));
+    QGroupBox* kinds = Form::NewRadioGroup(panSearch, QStringLiteral("항목종류"),
+                                           {{QStringLiteral("rdoSKindC"), QStringLiteral("금액형")},
+                                            {QStringLiteral("rdoSKindS"), QStringLiteral("문자형")},
+                                            {QStringLiteral("rdoSKindF"), QStringLiteral("조회형")},
+                                            {QStringLiteral("rdoSKindA"), QStringLiteral("전 체")}},
+                                           &rdoSKind);
     rdoSKind.last()->setChecked(true);
-    grid->addWidget(kinds, 1, 0, 1, 4);
-    grid->setColumnStretch(4, 1);
-    static_cast<QHBoxLayout*>(panSearch->layout())->insertLayout(0, grid, 1);
+    Form::Grid{
+        {Form::Field(QStringLiteral("관리항목 코드"), edtSConCode), Form::Field(QStringLiteral("관리항목 명"), edtSConName)},
+        {Form::Span(4, kinds)},
+    }.stretchColumn(4).attachTo(panSearch);
 }
 
 void TfrmVAI030::buildInputPanel()
 {
-    auto* form = new QGridLayout(panInput);
-    form->setContentsMargins(6, 6, 6, 6);
-    form->setVerticalSpacing(4);
-    edtConCode = NewEdit(panInput, QStringLiteral("edtConCode"), 3);
-    edtConName = NewEdit(panInput, QStringLiteral("edtConName"), 50);
-    edtUpConCode = NewEdit(panInput, QStringLiteral("edtUpConCode"), 3);
+    edtConCode = Form::NewEdit(panInput, QStringLiteral("edtConCode"), 3);
+    edtConName = Form::NewEdit(panInput, QStringLiteral("edtConName"), 50);
+    edtUpConCode = Form::NewEdit(panInput, QStringLiteral("edtUpConCode"), 3);
     moConCode = new QPlainTextEdit(panInput);
     moConCode->setObjectName(QStringLiteral("moConCode"));
     moConCode->setLineWrapMode(QPlainTextEdit::NoWrap);
-    form->addWidget(NewLabel(panInput, QStringLiteral("관리항목 코드")), 0, 0);
-    form->addWidget(edtConCode, 0, 1);
-    form->addWidget(NewLabel(panInput, QStringLiteral("관리항목 명")), 1, 0);
-    form->addWidget(edtConName, 1, 1);
-    form->addWidget(NewLabel(panInput, QStringLiteral("상위항목 코드")), 2, 0);
-    form->addWidget(edtUpConCode, 2, 1);
 
     QList<QRadioButton*> kinds, bal;
-    form->addWidget(NewRadioGroup(panInput, QStringLiteral("<< 항목종류 >>"),
-                                  {{QStringLiteral("rdoMgTypeC"), QStringLiteral("금액형")},
-                                   {QStringLiteral("rdoMgTypeS"), QStringLiteral("문자형")},
-                                   {QStringLiteral("rdoMgTypeF"), QStringLiteral("조회형")}},
-                                  &kinds),
-                    3, 0, 1, 2);
-    form->addWidget(NewRadioGroup(panInput, QStringLiteral("<< 잔액관리 여부 >>"),
-                                  {{QStringLiteral("rdoBALY"), QStringLiteral("예")},
-                                   {QStringLiteral("rdoBALN"), QStringLiteral("아니오")}},
-                                  &bal),
-                    4, 0, 1, 2);
-    form->addWidget(NewLabel(panInput, QStringLiteral("연결계정 코드")), 5, 0, 1, 2);
-    form->addWidget(moConCode, 6, 0, 1, 2);
-    form->setRowStretch(6, 1);
+    QGroupBox* kindGroup = Form::NewRadioGroup(panInput, QStringLiteral("<< 항목종류 >>"),
+                                               {{QStringLiteral("rdoMgTypeC"), QStringLiteral("금액형")},
+                                                {QStringLiteral("rdoMgTypeS"), QStringLiteral("문자형")},
+                                                {QStringLiteral("rdoMgTypeF"), QStringLiteral("조회형")}},
+                                               &kinds);
+    QGroupBox* balGroup = Form::NewRadioGroup(panInput, QStringLiteral("<< 잔액관리 여부 >>"),
+                                              {{QStringLiteral("rdoBALY"), QStringLiteral("예")},
+                                               {QStringLiteral("rdoBALN"), QStringLiteral("아니오")}},
+                                              &bal);
     rdoMgTypeC = kinds[0];
     rdoMgTypeS = kinds[1];
     rdoMgTypeF = kinds[2];
     rdoBALY = bal[0];
     rdoBALN = bal[1];
     rdoBALN->setChecked(true);
+
+    Form::Grid{
+        {Form::Field(QStringLiteral("관리항목 코드"), edtConCode)},
+        {Form::Field(QStringLiteral("관리항목 명"), edtConName)},
+        {Form::Field(QStringLiteral("상위항목 코드"), edtUpConCode)},
+        {Form::Span(2, kindGroup)},
+        {Form::Span(2, balGroup)},
+        {Form::Span(2, Form::Label(QStringLiteral("연결계정 코드")))},
+        {Form::Span(2, moConCode)},
+    }.stretchRow(6).margins(6).attachTo(panInput);
 
     for (QRadioButton* kind : kinds)
         connect(kind, &QRadioButton::toggled, this, &TfrmVAI030::kindChanged);

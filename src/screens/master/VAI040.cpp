@@ -6,15 +6,12 @@
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
 #include "lookups/PopupBtn.h"
+#include "framework/FormKit.h"
 #include "screens/master/MasterCommon.h"
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 using namespace MasterUi;
 
@@ -53,22 +50,17 @@ QStringList itemLinkSql(const QString& typed)
     return sql;
 }
 
-// A Y/N pair in a container of its own, so that each pair is exclusive.
-void newYesNo(QWidget* parent, const QString& stem, int position, QRadioButton** yes, QRadioButton** no,
-              QGridLayout* grid, int row, int column)
+// A Y/N pair in a holder of its own, so that each pair is exclusive.
+QWidget* newYesNo(QWidget* parent, const QString& stem, int position, QRadioButton** yes, QRadioButton** no)
 {
     auto* box = new QWidget(parent);
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
     *yes = new QRadioButton(QStringLiteral("Y"), box);
     (*yes)->setObjectName(QStringLiteral("rdo%1Y%2").arg(stem).arg(position));
     *no = new QRadioButton(QStringLiteral("N"), box);
     (*no)->setObjectName(QStringLiteral("rdo%1N%2").arg(stem).arg(position));
-    layout->addWidget(*yes);
-    layout->addWidget(*no);
     (*yes)->setChecked(true);
-    grid->addWidget(box, row, column);
+    Form::Row{*yes, *no}.spacing(2).attachTo(box);
+    return box;
 }
 
 }  // namespace
@@ -82,7 +74,7 @@ TfrmVAI040::TfrmVAI040(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI040"), p
 
     buildSearchPanel();
 
-    rdgMain = NewResultGrid(panDisp, cdsMain, {
+    rdgMain = Form::NewResultGrid(panDisp, cdsMain, {
         GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("계정코드"), 70),
         GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("계정과목명"), 150),
         GridColumn(QStringLiteral("ACCT_SNAME"), QStringLiteral("검색명칭"), 130),
@@ -101,41 +93,28 @@ TfrmVAI040::TfrmVAI040(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI040"), p
 
 void TfrmVAI040::buildSearchPanel()
 {
-    auto* grid = new QGridLayout;
-    grid->setContentsMargins(0, 0, 0, 0);
-    edt_F_CODE = NewEdit(panSearch, QStringLiteral("edt_F_CODE"), 7);
-    edt_E_CODE = NewEdit(panSearch, QStringLiteral("edt_E_CODE"), 7);
-    edt_SNAME = NewEdit(panSearch, QStringLiteral("edt_SNAME"));
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("계정코드")), 0, 0);
-    grid->addWidget(edt_F_CODE, 0, 1);
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("∼")), 0, 2);
-    grid->addWidget(edt_E_CODE, 0, 3);
-    grid->addWidget(NewLabel(panSearch, QStringLiteral("계정과목")), 1, 0);
-    grid->addWidget(edt_SNAME, 1, 1, 1, 3);
-    grid->setColumnStretch(4, 1);
-    static_cast<QHBoxLayout*>(panSearch->layout())->insertLayout(0, grid, 1);
+    edt_F_CODE = Form::NewEdit(panSearch, QStringLiteral("edt_F_CODE"), 7);
+    edt_E_CODE = Form::NewEdit(panSearch, QStringLiteral("edt_E_CODE"), 7);
+    edt_SNAME = Form::NewEdit(panSearch, QStringLiteral("edt_SNAME"));
+    Form::Grid{
+        {Form::Field(QStringLiteral("계정코드"), edt_F_CODE), Form::Label(QStringLiteral("∼")), edt_E_CODE},
+        {Form::Field(QStringLiteral("계정과목"), Form::Span(3, edt_SNAME))},
+    }.stretchColumn(4).attachTo(panSearch);
 }
 
 void TfrmVAI040::buildInputPanel()
 {
     // Seven rows of eleven controls need more room than the usual panel.
     panInput->setFixedWidth(600);
-    auto* grid = new QGridLayout(panInput);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(6);
-    grid->addWidget(NewLabel(panInput, QStringLiteral("차변필수")), 0, 4);
-    grid->addWidget(NewLabel(panInput, QStringLiteral("대변필수")), 0, 5);
-    grid->addWidget(NewLabel(panInput, QStringLiteral("사용여부")), 0, 6);
-    grid->addWidget(NewLabel(panInput, QStringLiteral("잔액순번")), 0, 7);
+    Form::Grid form{
+        {Form::Span(4, Form::Empty()), Form::Label(QStringLiteral("차변필수")), Form::Label(QStringLiteral("대변필수")),
+         Form::Label(QStringLiteral("사용여부")), Form::Label(QStringLiteral("잔액순번"))},
+    };
     for (int i = 0; i < kPositions; ++i) {
         RuleRow& r = m_rows[size_t(i)];
         const RowNames& names = kRowNames[i];
-        const int row = i + 1;
-        grid->addWidget(NewLabel(panInput, QStringLiteral("항목코드%1").arg(i + 1)), row, 0);
-        r.code = NewEdit(panInput, QLatin1String(names.code), 3);
+        r.code = Form::NewEdit(panInput, QLatin1String(names.code), 3);
         r.code->setFixedWidth(44);
-        grid->addWidget(r.code, row, 1);
         r.lookup = new TPopupBtn(panInput);
         r.lookup->setObjectName(QLatin1String(names.lookup));
         r.lookup->setSql(kItemSql);
@@ -143,19 +122,17 @@ void TfrmVAI040::buildInputPanel()
         r.lookup->setColumnTitles({QStringLiteral("관리항목 코드"), QStringLiteral("관리항목 명")});
         r.lookup->setColumnWidths({QStringLiteral("8"), QStringLiteral("30"), QStringLiteral("8")});
         r.lookup->setLinkControl(r.code);
-        grid->addWidget(r.lookup, row, 2);
-        r.name = NewEdit(panInput, QLatin1String(names.name));
+        r.name = Form::NewEdit(panInput, QLatin1String(names.name));
         r.name->setReadOnly(true);
         r.name->setFocusPolicy(Qt::NoFocus);
-        grid->addWidget(r.name, row, 3);
-        newYesNo(panInput, QStringLiteral("DMust"), i + 1, &r.debitY, &r.debitN, grid, row, 4);
-        newYesNo(panInput, QStringLiteral("CMust"), i + 1, &r.creditY, &r.creditN, grid, row, 5);
-        newYesNo(panInput, QStringLiteral("Use"), i + 1, &r.useY, &r.useN, grid, row, 6);
-        r.balance = NewEdit(panInput, QLatin1String(names.balance), 1);
+        r.balance = Form::NewEdit(panInput, QLatin1String(names.balance), 1);
         r.balance->setFixedWidth(30);
         r.balance->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-3]")), r.balance));
         r.balance->setText(QStringLiteral("0"));
-        grid->addWidget(r.balance, row, 7);
+        form.addRow({Form::Label(QStringLiteral("항목코드%1").arg(i + 1)), r.code, r.lookup, r.name,
+                     newYesNo(panInput, QStringLiteral("DMust"), i + 1, &r.debitY, &r.debitN),
+                     newYesNo(panInput, QStringLiteral("CMust"), i + 1, &r.creditY, &r.creditN),
+                     newYesNo(panInput, QStringLiteral("Use"), i + 1, &r.useY, &r.useN), r.balance});
 
         connect(r.lookup, &TPopupBtn::clicked, this, [this, i] { lookupClick(i); });
         // A code taken away leaves no item name behind.
@@ -166,8 +143,8 @@ void TfrmVAI040::buildInputPanel()
             }
         });
     }
-    grid->setColumnStretch(3, 1);
-    grid->setRowStretch(kPositions + 1, 1);
+    form.addRow({Form::Stretch()});
+    form.stretchColumn(3).margins(6).attachTo(panInput);
 }
 
 void TfrmVAI040::RefreshButtons()

@@ -11,6 +11,7 @@
 #include "common/TextUtil.h"
 #include "common/Transaction.h"
 #include "common/WaitWindow.h"
+#include "framework/FormKit.h"
 #include "grid/DataGrid.h"
 #include "grid/DisplayFormat.h"
 #include "grid/RecordSet.h"
@@ -20,9 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QHash>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,12 +116,6 @@ TfrmVBI020::TfrmVBI020(const QString& programId, bool pastData, QWidget* parent)
 void TfrmVBI020::build()
 {
     // Header strip.
-    auto* strip = new QGridLayout;
-    auto caption = [this](const QString& text) {
-        auto* l = new QLabel(text, panSearch);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
     cboCocd = new QComboBox(panSearch);
     cboCocd->setObjectName(QStringLiteral("cboCocd"));
     QSqlQuery companyRow = RunQuery(QStringLiteral("SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'V9999' AND DETAIL = '01'"));
@@ -132,10 +125,7 @@ void TfrmVBI020::build()
     cboCocd->setProperty("readOnly", true);
     // Disabled, so its text is all the clerk sees of it: show it whole.
     cboCocd->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    dtpAcctDate = new QDateEdit(QDate::currentDate(), panSearch);
-    dtpAcctDate->setObjectName(QStringLiteral("dtpAcctDate"));
-    dtpAcctDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dtpAcctDate->setCalendarPopup(true);
+    dtpAcctDate = Form::NewDateEdit(panSearch, QStringLiteral("dtpAcctDate"));
     cbxDept = new QComboBox(panSearch);
     cbxDept->setObjectName(QStringLiteral("cbxDept"));
     cbxDept->setMinimumWidth(220);
@@ -156,21 +146,13 @@ void TfrmVBI020::build()
     lblApproval->setFont(bold);
     lblApproval->setStyleSheet(QStringLiteral("color: #b00000;"));
 
-    strip->addWidget(cboCocd, 0, 0, 1, 2);
-    strip->addWidget(caption(QStringLiteral("작성일자")), 0, 2);
-    strip->addWidget(dtpAcctDate, 0, 3);
-    strip->addWidget(caption(QStringLiteral("부    서")), 0, 4);
-    strip->addWidget(cbxDept, 0, 5);
-    strip->addWidget(caption(QStringLiteral("전표번호")), 1, 2);
-    auto* slipRow = new QHBoxLayout;
-    slipRow->addWidget(edtSlipNo);
-    slipRow->addWidget(pbtSlipNo);
-    strip->addLayout(slipRow, 1, 3);
-    strip->addWidget(caption(QStringLiteral("작 성 자")), 1, 4);
-    strip->addWidget(edtCreatName, 1, 5);
-    strip->addWidget(lblApproval, 0, 6, 2, 1);
-    strip->setColumnStretch(7, 1);
-    static_cast<QHBoxLayout*>(panSearch->layout())->insertLayout(0, strip, 1);
+    const auto caption = [](const QString& text) { return Form::Label(text, Qt::AlignRight | Qt::AlignVCenter); };
+    Form::Grid{
+        {Form::Span(2, cboCocd), Form::Field(caption(QStringLiteral("작성일자")), dtpAcctDate),
+         Form::Field(caption(QStringLiteral("부    서")), cbxDept), Form::Span(1, 2, lblApproval)},
+        {Form::Span(2, Form::Empty()), Form::Field(caption(QStringLiteral("전표번호")), Form::Row{edtSlipNo, pbtSlipNo}),
+         Form::Field(caption(QStringLiteral("작 성 자")), edtCreatName)},
+    }.stretchColumn(7).attachTo(panSearch);
 
     // Line grid.
     panDisp->hide();
@@ -240,15 +222,10 @@ void TfrmVBI020::build()
 
     btnLineDel = new QPushButton(QStringLiteral("라인삭제"), panMain);
     btnLineDel->setObjectName(QStringLiteral("btnLineDel"));
-    auto* gridHead = new QHBoxLayout;
-    gridHead->addWidget(title);
-    gridHead->addStretch(1);
-    gridHead->addWidget(btnLineDel);
     auto* mainLayout = static_cast<QVBoxLayout*>(panMain->layout());
     for (int i = 0; i < mainLayout->count(); ++i)
         mainLayout->setStretch(i, 0);  // the record panels of the base stay out of the way
-    mainLayout->addLayout(gridHead);
-    mainLayout->addWidget(rgrGrid, 1);
+    Form::Column{Form::Row{title, Form::Stretch(), btnLineDel}, rgrGrid}.attachTo(panMain);
 
     // Lookups without visible buttons of their own. They belong to the data
     // area, which is usable whenever the grid is: a lookup button outside it
