@@ -1,4 +1,5 @@
 #include "common/HandOver.h"
+#include "common/DeptEntry.h"
 #include "common/ProgramHost.h"
 #include <QAbstractButton>
 #include <QMetaObject>
@@ -11,6 +12,11 @@ void OpenProgramById(const QString& programId)
         return;
     QWidget* wasOpen = host->screenOf(programId);
     host->clickProgramItems(programId);
+    if (!host->screenOf(programId)) {
+        HandOver::clearSlip();
+        HandOver::clearLedger();
+        return;
+    }
     if (!wasOpen)
         return;
     if (auto* cancel = wasOpen->findChild<QAbstractButton*>(QStringLiteral("bbtCancel"))) {
@@ -20,4 +26,13 @@ void OpenProgramById(const QString& programId)
             cancel->click();
     }
     QMetaObject::invokeMethod(wasOpen, "FormShow", Qt::DirectConnection);
+}
+
+void OpenSlipInProgram(const QString& programId, const QString& slipNo, const QDate& slipDate,
+                       const QString& deptName, const QString& deptCode)
+{
+    HandOver::HandSlipNo = slipNo.trimmed();
+    HandOver::HandSlipDate = slipDate.toString(Qt::ISODate);
+    HandOver::HandDeptText = DeptEntry::text(deptName, deptCode);
+    OpenProgramById(programId);
 }

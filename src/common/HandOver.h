@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QString>
 
 // Values one screen leaves for the screen it opens by program ID; the target
@@ -32,5 +33,13 @@ struct HandOver {
 
 // Opens a program as from its menu, or re-activates it: an open screen has
 // its Cancel pressed while enabled and its show handler run again, so that it
-// picks up the hand-over values.
+// picks up the hand-over values. When no screen of the program is open
+// afterwards (an ID without a screen, or without a menu entry), nothing will
+// read the hand-over values, and they are cleared: a screen opened later must
+// not take them for its own.
 void OpenProgramById(const QString& programId);
+
+// The slip hand-off: the slip, its writing date and its department (as the
+// department lists show it), then the program opened on it.
+void OpenSlipInProgram(const QString& programId, const QString& slipNo, const QDate& slipDate,
+                       const QString& deptName, const QString& deptCode);

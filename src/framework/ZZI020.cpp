@@ -1,9 +1,11 @@
 #include "framework/ZZI020.h"
+#include "framework/FormKit.h"
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -54,6 +56,20 @@ void TfrmZZI020::showEvent(QShowEvent* event)
         SetSearchMode(panSearch->isEnabledTo(this));
     }
     TfrmZZI010::showEvent(event);
+}
+
+QSplitter* TfrmZZI020::gridTakesDataArea(const QList<QWidget*>& below)
+{
+    auto* splitter = new QSplitter(Qt::Vertical, panBody);
+    splitter->setObjectName(QStringLiteral("splGrid"));
+    splitter->setChildrenCollapsible(false);
+    rgrGrid->setMinimumHeight(80);
+    rgrGrid->setMaximumHeight(QWIDGETSIZE_MAX);
+    splitter->addWidget(rgrGrid);
+    for (QWidget* panel : below)
+        splitter->addWidget(panel);
+    Form::Column{splitter}.attachTo(panBody);
+    return splitter;
 }
 
 void TfrmZZI020::bbtAddClick()

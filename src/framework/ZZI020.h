@@ -2,6 +2,7 @@
 #include "framework/ZZI010.h"
 
 class DataGrid;
+class QSplitter;
 class QToolButton;
 class RecordSet;
 
@@ -30,6 +31,11 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+    // For screens whose result is the list itself: the grid leaves its strip
+    // at the bottom and takes the data area, above the panels given (a second
+    // list), a splitter between them sharing the height.
+    QSplitter* gridTakesDataArea(const QList<QWidget*>& below = {});
 
     QWidget* panBody;  // the data area above the grid, for the screen's fields
     QPushButton* bbtAdd;

@@ -1,5 +1,6 @@
 #include "framework/print/ReportData.h"
 #include "common/Query.h"
+#include "grid/RecordSet.h"
 #include <QAbstractItemModel>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
@@ -147,4 +148,28 @@ QVariant ModelReportData::value(int row, int field) const
     if (!m_model)
         return QVariant();
     return m_model->data(m_model->index(row, field), Qt::EditRole);
+}
+
+RecordSetReportData::RecordSetReportData(RecordSet* set) : m_set(set)
+{
+}
+
+int RecordSetReportData::rowCount() const
+{
+    return m_set && m_set->isOpen() ? m_set->recordCount() : 0;
+}
+
+int RecordSetReportData::fieldCount() const
+{
+    return m_set ? m_set->fieldCount() : 0;
+}
+
+QString RecordSetReportData::fieldName(int field) const
+{
+    return m_set && field >= 0 && field < m_set->fieldCount() ? m_set->field(field).name : QString();
+}
+
+QVariant RecordSetReportData::value(int row, int field) const
+{
+    return m_set && m_set->isOpen() ? m_set->rowValue(row, field) : QVariant();
 }

@@ -8,6 +8,7 @@
 
 class QAbstractItemModel;
 class QSqlQuery;
+class RecordSet;
 
 // The records a report runs over. Field names are looked up without regard to
 // letter case: layouts name columns in capitals, the server answers in small
@@ -74,4 +75,19 @@ public:
 
 private:
     QPointer<QAbstractItemModel> m_model;
+};
+
+// A second cursor over a screen's record set, its records in the order the
+// screen shows them, without copying them or moving the screen's cursor.
+class RecordSetReportData : public ReportData {
+public:
+    explicit RecordSetReportData(RecordSet* set);
+    int rowCount() const override;
+    int fieldCount() const override;
+    QString fieldName(int field) const override;
+    QVariant value(int row, int field) const override;
+    using ReportData::value;
+
+private:
+    QPointer<RecordSet> m_set;
 };
