@@ -120,7 +120,18 @@ ServerErrorEntry entryFrom(const QSqlError& error)
 
 void raise(const QSqlError& error)
 {
-    const ServerErrorEntry entry = entryFrom(error);
+    ServerErrorEntry entry = entryFrom(error);
+    // Once the server has dropped the session the driver closes the
+    // connection, and every later call fails before it reaches the server,
+    // without a text of its own. The user must still hear that the
+    // connection is gone, every time.
+    if (entry.nativeError == 0 && !connection().isOpen()) {
+        entry.nativeError = kNotConnected;
+        entry.kindName = QStringLiteral("08003");
+        entry.message = QStringLiteral("ORA-%1: not connected to the database server").arg(kNotConnected, 5, 10, QLatin1Char('0'));
+        if (!error.text().trimmed().isEmpty())
+            entry.message += QStringLiteral(" (%1)").arg(error.text().trimmed());
+    }
     // Without a native number the error dialog would have nothing to show for
     // a server report; such a failure is a database error, shown with its
     // text.

@@ -20,9 +20,14 @@ void setThreadConnectionName(const QString& name);
 QVariant bindable(const QVariant& value);
 void bindAll(QSqlQuery& query, const QVariantList& params);
 
+// The native number of a call made after the connection was lost.
+inline constexpr int kNotConnected = 3114;
+
 // Native number for a PostgreSQL SQLSTATE and message; 0 when none applies.
 int nativeErrorFor(const QString& sqlState, const QString& message);
 ServerErrorEntry entryFrom(const QSqlError& error);
+// Raises the error; a failure on a connection that is no longer open is
+// reported as the lost connection whatever the driver said.
 [[noreturn]] void raise(const QSqlError& error);
 
 // Prepares (when sql is given) and executes; raises ServerError on failure,
