@@ -171,7 +171,7 @@ void TestPopup::placeholderNames()
 {
     QFETCH(QString, sql);
     QFETCH(QStringList, names);
-    QCOMPARE(LookupSql::placeholderNames(sql), names);
+    QCOMPARE(Db::placeholderNames(sql), names);
 }
 
 void TestPopup::runFilterOnStatements_data()

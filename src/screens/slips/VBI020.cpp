@@ -1,5 +1,6 @@
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI021.h"
+#include "common/Db.h"
 #include "common/AppErrors.h"
 #include "common/DateUtil.h"
 #include "common/DeptEntry.h"
@@ -817,7 +818,7 @@ void TfrmVBI020::runItemLookup(int row, int column, const QString& text, bool wi
     if (m_lookupMgCode == QLatin1String("104"))
         search = lineText(row, column - 1).section(QLatin1Char(':'), 0, 0);
     if (window) {
-        for (const QString& name : LookupSql::placeholderNames(rule->conCode))
+        for (const QString& name : Db::placeholderNames(rule->conCode))
             pbtItem->setParam(name, QStringLiteral("%"));
         pbtItem->click();
     } else {
