@@ -86,6 +86,7 @@ void TPopupBtn::lookup(bool link, const QString& linkText)
     auto window = std::make_unique<TfrmPopupWnd>(this->window());
     window->setLookupSql(m_sql);
     window->setColumnTitles(m_columnTitles);
+    window->setCaptionSubject(captionSubject());
     window->setColumnWidths(m_columnWidths);
     window->setSqlConnection(m_connectionName);
     window->setStoredStatement(m_storedStatement);

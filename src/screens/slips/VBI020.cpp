@@ -1,8 +1,8 @@
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI021.h"
-#include "common/Db.h"
 #include "common/AppErrors.h"
 #include "common/DateUtil.h"
+#include "common/Db.h"
 #include "common/DeptEntry.h"
 #include "common/HandOver.h"
 #include "common/Messages.h"
@@ -15,6 +15,7 @@
 #include "grid/DataGrid.h"
 #include "grid/DisplayFormat.h"
 #include "grid/RecordSet.h"
+#include "lookups/LookupCaptions.h"
 #include "lookups/LookupSql.h"
 #include "lookups/PopupBtn.h"
 #include "shell/ErrorDlg.h"
@@ -51,22 +52,6 @@ const QStringList kAccountLinkSql = {
     QStringLiteral("   AND (ACCT_CODE LIKE '%' || :acc_cd OR UPPER(ACCT_SNAME) LIKE '%' || UPPER(:acc_cd))"),
     QStringLiteral(" ORDER BY ACCT_CODE"),
 };
-
-QStringList itemCaptions(const QString& mgCode)
-{
-    if (mgCode == QLatin1String("101") || mgCode == QLatin1String("154"))
-        return {QStringLiteral("코    드"), QStringLiteral("거래처명"), QStringLiteral("대 표 자"), QStringLiteral("사업자번호")};
-    if (mgCode == QLatin1String("116"))
-        return {QStringLiteral("은행코드"), QStringLiteral("은 행 명"), QStringLiteral("지급어음번호")};
-    if (mgCode == QLatin1String("501"))
-        return {QStringLiteral("코    드"), QStringLiteral("대 분 류"), QStringLiteral("중 분 류"), QStringLiteral("소 분 류"),
-                QStringLiteral("지출항목")};
-    if (mgCode == QLatin1String("998"))
-        return {QStringLiteral("계정코드"), QStringLiteral("세부명칭"), QStringLiteral("계 정 명")};
-    if (mgCode == QLatin1String("117"))
-        return {QStringLiteral("은행코드"), QStringLiteral("은 행 명"), QStringLiteral("만기일자"), QStringLiteral("받을어음번호")};
-    return {QStringLiteral("코    드"), QStringLiteral("항 목 명")};
-}
 
 bool isItemColumn(int c)
 {
@@ -807,7 +792,8 @@ void TfrmVBI020::runItemLookup(int row, int column, const QString& text, bool wi
         return;
     m_lookupMgCode = rule->mgCode;
     m_lookupColumn = column;
-    pbtItem->setColumnTitles(itemCaptions(rule->mgCode));
+    pbtItem->setColumnTitles(LookupCaptions::forItem(rule->mgCode));
+    pbtItem->setCaptionSubject(rule->mgName);
     pbtItem->setColumnWidths({});
     pbtItem->setSql(rule->conCode);
     pbtItem->setLinkSql(rule->conCode);
