@@ -58,6 +58,25 @@ bool isItemColumn(int c)
     return c >= TfrmVBI020::colMg1 && c <= TfrmVBI020::colMg7;
 }
 
+// Widths that leave room at 1024 pixels for the remark or an item between the
+// frozen account and amount columns.
+int columnWidth(int c)
+{
+    using C = TfrmVBI020;
+    switch (c) {
+    case C::colV1Code:
+    case C::colV2Code: return 66;
+    case C::colV1Name:
+    case C::colV2Name: return 74;
+    case C::colAcctCode: return 72;
+    case C::colAcctName: return 96;
+    case C::colRemark: return 220;
+    case C::colDebit:
+    case C::colCredit: return 110;
+    default: return isItemColumn(c) ? 130 : 80;
+    }
+}
+
 }  // namespace
 
 QString TfrmVBI020::fieldOf(int column)
@@ -197,7 +216,7 @@ void TfrmVBI020::build()
         col.readOnly = c <= colV2Name || c == colAcctName || c >= colCd1;
         col.hidden = c >= colCd1 && c <= colCd7;
         col.button = c == colAcctCode || isItemColumn(c);
-        col.width = c == colRemark ? 220 : (isItemColumn(c) ? 130 : (c == colDebit || c == colCredit ? 110 : 80));
+        col.width = columnWidth(c);
         if (c == colDebit || c == colCredit) {
             col.displayFormat = QStringLiteral("#,##0");
             col.editor = CellEditor::Number;
@@ -223,6 +242,10 @@ void TfrmVBI020::build()
     rgrGrid->setColumnGroup(QStringLiteral("영업수지"), {fieldOf(colBuName)});
     rgrGrid->setAlternateRowColor(QColor(235, 235, 235));
     rgrGrid->setEditable(false);
+    // The account columns at the left and the amounts (with the hidden codes
+    // and the operating code after them) at the right stay in view while the
+    // items and the remark scroll between them.
+    rgrGrid->setFrozenColumns(colAcctName + 1, columnCount - colDebit);
 
     btnLineDel = new QPushButton(QStringLiteral("라인삭제"), panMain);
     btnLineDel->setObjectName(QStringLiteral("btnLineDel"));
