@@ -6,7 +6,13 @@ namespace Db {
 
 namespace {
 thread_local QString t_connectionName;
+
+bool isNameChar(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
 }
+}  // namespace
 
 QSqlDatabase connection()
 {
@@ -25,18 +31,50 @@ QVariant bindable(const QVariant& value)
     return value;
 }
 
+bool bindsByNumber(const QString& sql)
+{
+    static const QRegularExpression numbered(QStringLiteral(":P\\d+\\b"));
+    return numbered.match(sql).hasMatch();
+}
+
 void bindAll(QSqlQuery& query, const QVariantList& params)
 {
-    // Statements name their values :P0, :P1, … (a name may appear several
-    // times); others use positional markers.
-    static const QRegularExpression named(QStringLiteral(":P\\d+\\b"));
-    const bool byName = named.match(query.lastQuery()).hasMatch();
+    const bool byName = bindsByNumber(query.lastQuery());
     for (int i = 0; i < params.size(); ++i) {
         if (byName)
             query.bindValue(QStringLiteral(":P%1").arg(i), bindable(params.at(i)));
         else
             query.bindValue(i, bindable(params.at(i)));
     }
+}
+
+QStringList placeholderNames(const QString& sql)
+{
+    // Must agree with the driver's own scan, occurrence by occurrence: the
+    // bound list is positional.
+    QStringList names;
+    const qsizetype n = sql.size();
+    QChar closingQuote;
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar ch = sql.at(i);
+        if (!closingQuote.isNull()) {
+            if (ch == closingQuote)
+                closingQuote = QChar();
+            ++i;
+        } else if (ch == u':' && (i == 0 || sql.at(i - 1) != u':') && i + 1 < n && isNameChar(sql.at(i + 1))) {
+            qsizetype end = i + 2;
+            while (end < n && isNameChar(sql.at(end)))
+                ++end;
+            names << sql.mid(i + 1, end - i - 1);
+            i = end;
+        } else {
+            if (ch == u'\'' || ch == u'"' || ch == u'`')
+                closingQuote = ch;
+            ++i;
+        }
+    }
+    return names;
 }
 
 int nativeErrorFor(const QString& sqlState, const QString& message)
@@ -120,7 +158,18 @@ ServerErrorEntry entryFrom(const QSqlError& error)
 
 void raise(const QSqlError& error)
 {
-    const ServerErrorEntry entry = entryFrom(error);
+    ServerErrorEntry entry = entryFrom(error);
+    // Once the server has dropped the session the driver closes the
+    // connection, and every later call fails before it reaches the server,
+    // without a text of its own. The user must still hear that the
+    // connection is gone, every time.
+    if (entry.nativeError == 0 && !connection().isOpen()) {
+        entry.nativeError = kNotConnected;
+        entry.kindName = QStringLiteral("08003");
+        entry.message = QStringLiteral("ORA-%1: not connected to the database server").arg(kNotConnected, 5, 10, QLatin1Char('0'));
+        if (!error.text().trimmed().isEmpty())
+            entry.message += QStringLiteral(" (%1)").arg(error.text().trimmed());
+    }
     // Without a native number the error dialog would have nothing to show for
     // a server report; such a failure is a database error, shown with its
     // text.

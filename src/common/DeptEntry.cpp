@@ -6,7 +6,10 @@ namespace DeptEntry {
 
 QString text(const QString& deptName, const QString& deptCode)
 {
-    return FitText(30, false, deptName.trimmed()) + FitText(4, false, deptCode.trimmed()) + QLatin1Char('N');
+    // A cut that falls inside a double-byte syllable leaves the name one
+    // byte short; it is padded again so the code keeps its place.
+    const QString name = FitText(30, false, Cp949::leftBytes(deptName.trimmed(), 30));
+    return name + FitText(4, false, deptCode.trimmed()) + QLatin1Char('N');
 }
 
 QString codeOf(const QString& entryText)

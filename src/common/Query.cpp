@@ -34,6 +34,64 @@ void appendToLog(const QString& path, const QStringList& lines)
         throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 
+// A bound value as the log shows it: SQL literal style, so that NULL, an
+// empty-looking text and a number are never confused.
+QString valueText(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return QStringLiteral("NULL");
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return value.toString();
+    case QMetaType::QDate:
+        return QLatin1Char('\'') + value.toDate().toString(Qt::ISODate) + QLatin1Char('\'');
+    case QMetaType::QDateTime:
+        return QLatin1Char('\'') + value.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")) + QLatin1Char('\'');
+    case QMetaType::QTime:
+        return QLatin1Char('\'') + value.toTime().toString(QStringLiteral("hh:mm:ss.zzz")) + QLatin1Char('\'');
+    case QMetaType::QByteArray:
+        return QStringLiteral("<%1 bytes>").arg(value.toByteArray().size());
+    default:
+        break;
+    }
+    QString text = value.toString();
+    text.replace(QLatin1Char('\''), QLatin1String("''"));
+    // A value with line breaks would break the log's line structure.
+    bool escaped = false;
+    for (QChar c : text) {
+        if (c.unicode() < 0x20) {
+            escaped = true;
+            break;
+        }
+    }
+    if (!escaped)
+        return QLatin1Char('\'') + text + QLatin1Char('\'');
+    QString out;
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': out += QLatin1String("\\\\"); break;
+        case u'\n': out += QLatin1String("\\n"); break;
+        case u'\r': out += QLatin1String("\\r"); break;
+        case u'\t': out += QLatin1String("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return QStringLiteral("E'") + out + QLatin1Char('\'');
+}
+
 }  // namespace
 
 namespace SqlLog {
@@ -57,6 +115,25 @@ QString gapText(qint64 elapsedMs)
     return QTime::fromMSecsSinceStartOfDay(int(elapsedMs % (24LL * 3600 * 1000))).toString(QStringLiteral("HH:mm:ss.zzz"));
 }
 
+QString boundValuesLine(const QString& sql, const QVariantList& params)
+{
+    if (params.isEmpty())
+        return QString();
+    const QStringList names = Db::placeholderNames(sql);
+    const bool byNumber = Db::bindsByNumber(sql);
+    const QString password = Db::connection().password();
+    QStringList parts;
+    for (int i = 0; i < params.size(); ++i) {
+        const QString name = byNumber ? QStringLiteral(":P%1").arg(i)
+            : i < names.size()        ? QLatin1Char(':') + names.at(i)
+                                      : QStringLiteral("$%1").arg(i + 1);
+        const QVariant value = Db::bindable(params.at(i));
+        const bool secret = !password.isEmpty() && value.typeId() == QMetaType::QString && value.toString() == password;
+        parts << name + QLatin1Char('=') + (secret ? QStringLiteral("*****") : valueText(value));
+    }
+    return QStringLiteral(" -- ") + parts.join(QStringLiteral(", "));
+}
+
 }  // namespace SqlLog
 
 namespace {
@@ -64,7 +141,8 @@ namespace {
 // Writes the statement block, runs it, writes the timing block; a statement
 // that fails leaves its block without timing.
 template <typename Execute>
-void runLogged(QSqlQuery& query, const QString& sql, const QString& action, Execute execute)
+void runLogged(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& action,
+               Execute execute)
 {
     const QString path = SqlLog::fileName();
     const QString prefix = SqlLog::prefix(QDateTime::currentDateTime(), activeWindowName());
@@ -77,6 +155,8 @@ void runLogged(QSqlQuery& query, const QString& sql, const QString& action, Exec
         if (!text.trimmed().isEmpty())
             lines << text;
     }
+    if (!params.isEmpty())
+        lines << SqlLog::boundValuesLine(sql, params);
     appendToLog(path, lines);
 
     const bool opens = action.contains(QLatin1String("OPEN"), Qt::CaseInsensitive);
@@ -129,7 +209,7 @@ PreparedStatement& preparedStatement(const QString& sql)
 QSqlQuery& runPrepared(const QString& sql, const QVariantList& params, const QString& action)
 {
     PreparedStatement& statement = preparedStatement(sql);
-    runLogged(statement.query, sql, action, [&] {
+    runLogged(statement.query, sql, params, action, [&] {
         try {
             if (!statement.prepared) {
                 if (!statement.query.prepare(sql))
@@ -156,7 +236,7 @@ void ForgetPreparedStatements()
 
 void RunQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& action)
 {
-    runLogged(query, sql, action, [&] { Db::exec(query, sql, params); });
+    runLogged(query, sql, params, action, [&] { Db::exec(query, sql, params); });
 }
 
 QSqlQuery RunQuery(const QString& sql, const QVariantList& params, const QString& action)

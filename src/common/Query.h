@@ -32,4 +32,9 @@ QString fileName();
 QString prefix(const QDateTime& now, const QString& windowName);
 // "HH:NN:SS.ZZZ" of an elapsed number of milliseconds.
 QString gapText(qint64 elapsedMs);
+// The line written after a statement that has values: " -- :P0='…', :P1=NULL"
+// with each value as it travels (empty text as NULL, texts quoted SQL-wise,
+// line breaks escaped); values named as the statement names them. The
+// connection's password is never written. Empty when there are no values.
+QString boundValuesLine(const QString& sql, const QVariantList& params);
 }  // namespace SqlLog

@@ -1,5 +1,4 @@
 #include "common/XlsExport.h"
-#include "common/Cp949.h"
 #include "common/DialogService.h"
 #include "common/Messages.h"
 #include "common/Query.h"
@@ -12,78 +11,7 @@
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
-#include <cerrno>
 #include <cstring>
-#include <iconv.h>
-
-// ---------------------------------------------------------------------------
-// Text encoding. One converter serves a whole export: opening a converter per
-// cell would dominate the time of a large sheet.
-
-struct Xls::StreamWriter::Encoder {
-    iconv_t cd = iconv_t(-1);
-
-    Encoder() { cd = iconv_open("CP949", "UTF-8"); }
-    ~Encoder()
-    {
-        if (cd != iconv_t(-1))
-            iconv_close(cd);
-    }
-
-    // Appends the CP949 bytes of text to out; a character the code page lacks
-    // becomes '?', as everywhere else in the program.
-    void append(const QString& text, QByteArray& out)
-    {
-        bool ascii = true;
-        for (QChar c : text) {
-            if (c.unicode() >= 0x80) {
-                ascii = false;
-                break;
-            }
-        }
-        if (ascii) {
-            out.append(text.toLatin1());
-            return;
-        }
-        if (cd == iconv_t(-1)) {
-            out.append(Cp949::encode(text));
-            return;
-        }
-        QByteArray utf8 = text.toUtf8();
-        char* in = utf8.data();
-        size_t inLeft = size_t(utf8.size());
-        const qsizetype start = out.size();
-        out.resize(start + utf8.size() * 2 + 8);
-        char* dst = out.data() + start;
-        size_t outLeft = size_t(out.size() - start);
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        while (inLeft > 0) {
-            if (iconv(cd, &in, &inLeft, &dst, &outLeft) != size_t(-1))
-                break;
-            if (errno == E2BIG) {
-                const qsizetype used = dst - out.data();
-                out.resize(out.size() * 2);
-                dst = out.data() + used;
-                outLeft = size_t(out.size() - used);
-                continue;
-            }
-            if (outLeft == 0) {
-                const qsizetype used = dst - out.data();
-                out.resize(out.size() + 16);
-                dst = out.data() + used;
-                outLeft = size_t(out.size() - used);
-            }
-            *dst++ = '?';
-            --outLeft;
-            const auto lead = static_cast<unsigned char>(*in);
-            size_t skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-            skip = qMin(skip, inLeft);
-            in += skip;
-            inLeft -= skip;
-        }
-        out.resize(dst - out.data());
-    }
-};
 
 namespace Xls {
 
@@ -144,20 +72,32 @@ QString forceXlsExtension(const QString& fileName)
     return fileName + QLatin1String(".xls");
 }
 
-StreamWriter::StreamWriter(QIODevice* device) : m_device(device), m_encoder(new Encoder)
+StreamWriter::StreamWriter(QIODevice* device) : m_device(device)
 {
-    m_buffer.reserve(kFlushSize + 4096);
+    m_buffer.reserve(kFlushSize + 16384);
 }
 
-StreamWriter::~StreamWriter()
+void StreamWriter::put8(quint8 value)
 {
-    delete m_encoder;
+    m_buffer.append(char(value));
 }
 
 void StreamWriter::put16(quint16 value)
 {
     m_buffer.append(char(value & 0xFF));
     m_buffer.append(char(value >> 8));
+}
+
+void StreamWriter::put32(quint32 value)
+{
+    put16(quint16(value & 0xFFFF));
+    put16(quint16(value >> 16));
+}
+
+void StreamWriter::record(quint16 type, quint16 length)
+{
+    put16(type);
+    put16(length);
 }
 
 void StreamWriter::flushIfFull()
@@ -169,46 +109,81 @@ void StreamWriter::flushIfFull()
     m_buffer.clear();
 }
 
-void StreamWriter::beginFile()
+void StreamWriter::beginOfFile(quint16 streamType)
 {
-    put16(0x0809);
-    put16(8);
-    put16(0x0000);
-    put16(0x0010);
-    put16(0x0000);
-    put16(0x0000);
+    record(0x0809, 16);
+    put16(kBiff8);
+    put16(streamType);
+    put16(kBuild);
+    put16(kBuildYear);
+    put32(0);       // file history
+    put32(kBiff8);  // lowest version that reads the file
+}
+
+void StreamWriter::beginFile(int rows, int columns)
+{
+    // Workbook globals: the code page and the one sheet. The sheet's stream
+    // offset is known beforehand: every globals record has a fixed length.
+    const QByteArray sheetName = QByteArrayLiteral("Sheet1");
+    const quint32 globalsSize = (4 + 16) + (4 + 2) + (4 + 8 + quint32(sheetName.size())) + 4;
+    beginOfFile(0x0005);
+    record(0x0042, 2);
+    put16(kCodePage);
+    record(0x0085, quint16(8 + sheetName.size()));
+    put32(globalsSize);
+    put8(0);  // visible
+    put8(0);  // worksheet
+    put8(quint8(sheetName.size()));
+    put8(0);  // 8-bit characters
+    m_buffer.append(sheetName);
+    record(0x000A, 0);
+
+    // The sheet, with its extent first: readers size the sheet from it.
+    beginOfFile(0x0010);
+    record(0x0200, 14);
+    put32(0);
+    put32(quint32(qMax(rows, 1)));
+    put16(0);
+    put16(quint16(qMax(columns, 1)));
+    put16(0);
 }
 
 void StreamWriter::text(int row, int column, const QString& text)
 {
-    // The record is written with a placeholder length, then patched.
-    const qsizetype recordStart = m_buffer.size();
-    put16(0x0204);
-    put16(0);
+    // Cut at a character boundary so a record never exceeds the format's
+    // limit; a surrogate pair stays whole.
+    qsizetype units = qMin<qsizetype>(text.size(), kMaxTextChars);
+    if (units < text.size() && units > 0 && text.at(units - 1).isHighSurrogate())
+        --units;
+    const QStringView shown = QStringView(text).left(units);
+    // Plain ASCII travels as one byte a character, anything else as UTF-16:
+    // no reader guesses a code page for either.
+    bool ascii = true;
+    for (QChar c : shown) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    const qsizetype bytes = ascii ? units : 2 * units;
+    record(0x0204, quint16(6 + 3 + bytes));
     put16(quint16(row));
     put16(quint16(column));
     put16(0);
-    put16(0);
-    const qsizetype textStart = m_buffer.size();
-    m_encoder->append(text, m_buffer);
-    qsizetype n = m_buffer.size() - textStart;
-    if (n > kMaxTextBytes) {
-        m_buffer.truncate(textStart);
-        m_encoder->append(Cp949::leftBytes(text, kMaxTextBytes), m_buffer);
-        n = m_buffer.size() - textStart;
+    put16(quint16(units));
+    put8(ascii ? 0 : 1);
+    for (QChar c : shown) {
+        if (ascii)
+            put8(quint8(c.unicode()));
+        else
+            put16(c.unicode());
     }
-    const quint16 length = quint16(8 + n);
-    m_buffer[recordStart + 2] = char(length & 0xFF);
-    m_buffer[recordStart + 3] = char(length >> 8);
-    m_buffer[textStart - 2] = char(n & 0xFF);
-    m_buffer[textStart - 1] = char(n >> 8);
     flushIfFull();
 }
 
 void StreamWriter::number(int row, int column, double value)
 {
-    put16(0x0203);
-    put16(14);
+    record(0x0203, 14);
     put16(quint16(row));
     put16(quint16(column));
     put16(0);
@@ -222,8 +197,7 @@ void StreamWriter::number(int row, int column, double value)
 
 bool StreamWriter::endFile()
 {
-    put16(0x000A);
-    put16(0);
+    record(0x000A, 0);
     if (m_ok && !m_buffer.isEmpty() && m_device->write(m_buffer) != m_buffer.size())
         m_ok = false;
     m_buffer.clear();
@@ -246,13 +220,13 @@ bool writeSheet(QIODevice& device, ExportSource& source, const QString& header, 
         rightAligned[c] = (source.alignment(c) & Qt::AlignRight) != 0;
     }
 
+    const int rows = source.rowCount();
     StreamWriter out(&device);
-    out.beginFile();
+    out.beginFile(3 + rows, columns);
     out.text(0, 0, header);
     for (int c = 0; c < columns; ++c)
         out.text(2, c, source.caption(c));
 
-    const int rows = source.rowCount();
     for (int r = 0; r < rows && out.ok(); ++r) {
         source.moveToRow(r);
         const int sheetRow = r + 3;

@@ -8,13 +8,16 @@
 class QIODevice;
 class QWidget;
 
-// Result grids are saved as a minimal binary spreadsheet stream (BIFF
-// records: beginning of file, text cells, number cells, end of file) that any
-// spreadsheet program opens; no spreadsheet program is needed to write it.
+// Result grids are saved as a minimal binary spreadsheet stream of BIFF8
+// records that spreadsheet programs open without guessing anything: the
+// workbook part (beginning of file, the Korean code page, the one sheet, end
+// of file), then the sheet (beginning of file, its extent, text cells,
+// number cells, end of file). Texts are stored as Unicode, so Hangul reads
+// the same under any locale; no spreadsheet program is needed to write it.
 //
 // Sheet layout: row 0 column 0 the header text, row 1 empty, row 2 the column
 // captions, data from row 3, one source row per sheet row, every column of the
-// source (hidden ones too) in order. Text is stored in the Korean code page.
+// source (hidden ones too) in order.
 
 enum class XlsExportResult {
     Written,          // the file was written (whether or not it was then opened)
@@ -49,13 +52,18 @@ struct XlsExportOptions {
 
 namespace Xls {
 
-// Row and column numbers are 16 bits; Excel sheets of this format end at row
+// Row and column numbers are 16 bits; sheets of this format end at row
 // 65,535 and column 255. Data starts at row 3.
 inline constexpr int kMaxDataRows = 65532;
 inline constexpr int kMaxColumns = 256;
 // Longest text a cell record carries (the format's record limit less the cell
-// fields); longer texts are cut at a character boundary.
-inline constexpr int kMaxTextBytes = 2080 - 8;
+// fields, in UTF-16 units); longer texts are cut at a character boundary.
+inline constexpr int kMaxTextChars = (8224 - 9) / 2;
+// What the beginning-of-file records say: BIFF8 as Excel 97 writes it.
+inline constexpr quint16 kBiff8 = 0x0600;
+inline constexpr quint16 kBuild = 0x0DBB;
+inline constexpr quint16 kBuildYear = 0x07CC;
+inline constexpr quint16 kCodePage = 949;
 
 // Messages of the export.
 inline const QString kNoResult = QStringLiteral("조회 결과가 없습니다. 조회를 먼저 하십시오.");
@@ -74,24 +82,28 @@ QString forceXlsExtension(const QString& fileName);
 class StreamWriter {
 public:
     explicit StreamWriter(QIODevice* device);
-    ~StreamWriter();
     StreamWriter(const StreamWriter&) = delete;
     StreamWriter& operator=(const StreamWriter&) = delete;
 
-    void beginFile();
+    // The workbook part and the start of the sheet, whose extent is rows
+    // sheet rows (header rows included) by columns.
+    void beginFile(int rows, int columns);
     void text(int row, int column, const QString& text);
     void number(int row, int column, double value);
-    // Writes the end-of-file record and flushes; false when anything failed.
+    // Writes the sheet's end-of-file record and flushes; false when anything
+    // failed.
     bool endFile();
     bool ok() const { return m_ok; }
 
 private:
+    void beginOfFile(quint16 streamType);
+    void record(quint16 type, quint16 length);
+    void put8(quint8 value);
     void put16(quint16 value);
+    void put32(quint32 value);
     void flushIfFull();
     QIODevice* m_device;
     QByteArray m_buffer;
-    struct Encoder;
-    Encoder* m_encoder;
     bool m_ok = true;
 };
 

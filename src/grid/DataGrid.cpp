@@ -2,7 +2,9 @@
 #include "grid/DisplayFormat.h"
 #include "grid/GridParts.h"
 #include <QKeyEvent>
+#include <QApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 // Runs a function when the scope ends, however it ends.
@@ -183,10 +185,16 @@ void DataGrid::setColumnHidden(const QString& field, bool hidden)
     setColumnHidden(columnOf(field), hidden);
 }
 
+bool DataGrid::isColumnHidden(int column) const
+{
+    if (column < 0 || column >= gridColumnCount())
+        return true;
+    return m_model->column(column).hidden;
+}
+
 bool DataGrid::isColumnHidden(const QString& field) const
 {
-    const int column = columnOf(field);
-    return column < 0 || QTableView::isColumnHidden(column);
+    return isColumnHidden(columnOf(field));
 }
 
 void DataGrid::setColumnReadOnly(const QString& field, bool readOnly)
@@ -341,10 +349,223 @@ int DataGrid::firstVisibleColumn() const
 {
     for (int v = 0; v < m_header->count(); ++v) {
         const int logical = m_header->logicalIndex(v);
-        if (!QTableView::isColumnHidden(logical))
+        if (!isColumnHidden(logical))
             return logical;
     }
     return -1;
+}
+
+// --- frozen columns ----------------------------------------------------------------------------
+//
+// The columns between the frozen ones scroll a whole column at a time: the
+// ones scrolled out of the window are hidden sections of the header, so the
+// grid stays one view and every cell event, editor and cell button works as
+// in a grid without frozen columns. Only the columns' own settings decide
+// whether a column is hidden (isColumnHidden).
+
+void DataGrid::setFrozenColumns(int leading, int trailing)
+{
+    m_frozenLeading = std::max(0, leading);
+    m_frozenTrailing = std::max(0, trailing);
+    m_firstScrolling = 0;
+    if (!m_columnScroll) {
+        m_columnScroll = new QScrollBar(Qt::Horizontal, this);
+        m_columnScroll->setObjectName(QStringLiteral("columnScroll"));
+        m_columnScroll->hide();
+        connect(m_columnScroll, &QScrollBar::valueChanged, this, [this](int value) {
+            if (m_layingOutWindow)
+                return;
+            m_firstScrolling = value;
+            layoutColumnWindow();
+        });
+    }
+    setHorizontalScrollBarPolicy(hasFrozenColumns() ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    horizontalScrollBar()->setValue(0);
+    if (!hasFrozenColumns()) {
+        m_applyingWidths = true;
+        for (int c = 0; c < gridColumnCount(); ++c) {
+            QTableView::setColumnHidden(c, isColumnHidden(c));
+            if (!isColumnHidden(c) && columnWidth(c) <= 0)
+                applyColumnWidth(c);
+        }
+        m_applyingWidths = false;
+        m_columnScroll->hide();
+    }
+    layoutColumnWindow();
+    updateGeometries();
+}
+
+bool DataGrid::isColumnInView(int column) const
+{
+    if (column < 0 || column >= gridColumnCount() || QTableView::isColumnHidden(column))
+        return false;
+    const int x = columnViewportPosition(column);
+    return x >= 0 && x + columnWidth(column) <= viewport()->width();
+}
+
+bool DataGrid::isScrollingSection(int visual) const
+{
+    return visual >= m_frozenLeading && visual < m_header->count() - m_frozenTrailing;
+}
+
+QList<int> DataGrid::scrollingColumns() const
+{
+    QList<int> columns;
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int c = m_header->logicalIndex(v);
+        if (isScrollingSection(v) && !isColumnHidden(c))
+            columns << c;
+    }
+    return columns;
+}
+
+int DataGrid::columnWidthSetting(int column) const
+{
+    const GridColumn& c = m_model->column(column);
+    return c.width >= 0 ? c.width : defaultWidth(column);
+}
+
+void DataGrid::layoutColumnWindow()
+{
+    if (!hasFrozenColumns() || m_layingOutWindow || gridColumnCount() != m_header->count())
+        return;
+    m_layingOutWindow = true;
+    OnExit done{[this] { m_layingOutWindow = false; }};
+
+    int frozenWidth = 0;
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int c = m_header->logicalIndex(v);
+        if (!isScrollingSection(v) && !isColumnHidden(c))
+            frozenWidth += columnWidthSetting(c);
+    }
+    const int available = viewport()->width() - frozenWidth;
+    const QList<int> scrolling = scrollingColumns();
+    // The furthest the window may start: the last column just in view.
+    int last = int(scrolling.size());
+    for (int tail = 0; last > 0 && tail + columnWidthSetting(scrolling[last - 1]) <= available; --last)
+        tail += columnWidthSetting(scrolling[last - 1]);
+    const int maxFirst = std::max(0, std::min(last, int(scrolling.size()) - 1));
+    m_firstScrolling = std::clamp(m_firstScrolling, 0, maxFirst);
+
+    // The window: its first column always, then as many as fit whole.
+    int shown = 0;
+    int used = 0;
+    const bool applying = m_applyingWidths;
+    m_applyingWidths = true;
+    for (int i = 0; i < scrolling.size(); ++i) {
+        const int c = scrolling[i];
+        const int w = columnWidthSetting(c);
+        const bool inWindow = i >= m_firstScrolling && (i == m_firstScrolling || used + w <= available) && used >= 0;
+        if (inWindow) {
+            used += w;
+            ++shown;
+        } else if (i > m_firstScrolling) {
+            used = -1;  // the window ends at the first column that does not fit
+        }
+        if (QTableView::isColumnHidden(c) == inWindow) {
+            QTableView::setColumnHidden(c, !inWindow);
+            if (inWindow && columnWidth(c) <= 0)
+                applyColumnWidth(c);
+        }
+    }
+    m_applyingWidths = applying;
+
+    m_columnScroll->setRange(0, maxFirst);
+    m_columnScroll->setPageStep(std::max(1, shown));
+    m_columnScroll->setValue(m_firstScrolling);
+    if (m_columnScroll->isVisibleTo(this) != (maxFirst > 0)) {
+        m_columnScroll->setVisible(maxFirst > 0);
+        QMetaObject::invokeMethod(this, &DataGrid::updateGeometries, Qt::QueuedConnection);
+    }
+    m_header->viewport()->update();
+    m_footer->update();
+}
+
+void DataGrid::bringColumnIntoWindow(int column)
+{
+    if (!hasFrozenColumns())
+        return;
+    const QList<int> scrolling = scrollingColumns();
+    const int index = int(scrolling.indexOf(column));
+    if (index < 0 || isColumnInView(column))
+        return;
+    if (index < m_firstScrolling) {
+        m_firstScrolling = index;
+    } else {
+        // Just far enough that the column is the last one in the window.
+        int frozenWidth = 0;
+        for (int v = 0; v < m_header->count(); ++v) {
+            const int c = m_header->logicalIndex(v);
+            if (!isScrollingSection(v) && !isColumnHidden(c))
+                frozenWidth += columnWidthSetting(c);
+        }
+        const int available = viewport()->width() - frozenWidth;
+        int first = index;
+        for (int used = columnWidthSetting(column); first > 0 && used + columnWidthSetting(scrolling[first - 1]) <= available;
+             --first)
+            used += columnWidthSetting(scrolling[first - 1]);
+        m_firstScrolling = std::max(first, m_firstScrolling);
+    }
+    layoutColumnWindow();
+}
+
+void DataGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (index.isValid())
+        bringColumnIntoWindow(index.column());
+    QTableView::scrollTo(index, hint);
+}
+
+QModelIndex DataGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    // Columns scrolled out of the window are hidden sections, which the
+    // table's own moves would step over.
+    const QModelIndex current = currentIndex();
+    if (!hasFrozenColumns() || !current.isValid())
+        return QTableView::moveCursor(cursorAction, modifiers);
+    const int count = m_header->count();
+    const auto usable = [this](int visual) { return !isColumnHidden(m_header->logicalIndex(visual)); };
+    const auto at = [&](int row, int visual) { return m_model->index(row, m_header->logicalIndex(visual)); };
+    const int visual = m_header->visualIndex(current.column());
+    int row = current.row();
+    switch (cursorAction) {
+    case MoveLeft:
+    case MovePrevious:
+        for (int v = visual - 1; v >= 0; --v)
+            if (usable(v))
+                return at(row, v);
+        if (cursorAction == MovePrevious && row > 0)
+            for (int v = count - 1; v >= 0; --v)
+                if (usable(v))
+                    return at(row - 1, v);
+        return current;
+    case MoveRight:
+    case MoveNext:
+        for (int v = visual + 1; v < count; ++v)
+            if (usable(v))
+                return at(row, v);
+        if (cursorAction == MoveNext && row + 1 < m_model->rowCount())
+            for (int v = 0; v < count; ++v)
+                if (usable(v))
+                    return at(row + 1, v);
+        return current;
+    case MoveHome:
+    case MoveEnd:
+        if (modifiers & Qt::ControlModifier)
+            row = cursorAction == MoveHome ? 0 : m_model->rowCount() - 1;
+        if (cursorAction == MoveHome) {
+            for (int v = 0; v < count; ++v)
+                if (usable(v))
+                    return at(row, v);
+        } else {
+            for (int v = count - 1; v >= 0; --v)
+                if (usable(v))
+                    return at(row, v);
+        }
+        return current;
+    default:
+        return QTableView::moveCursor(cursorAction, modifiers);
+    }
 }
 
 // --- footers ---------------------------------------------------------------------------------
@@ -578,7 +799,7 @@ void DataGrid::moveToNextEditableCell()
     }
     bool anyEditable = false;
     for (int c = 0; c < gridColumnCount() && !anyEditable; ++c)
-        anyEditable = !QTableView::isColumnHidden(c) && m_model->isCellEditable(row, c);
+        anyEditable = !isColumnHidden(c) && m_model->isCellEditable(row, c);
     int visual = current.isValid() ? m_header->visualIndex(current.column()) : -1;
     for (;;) {
         if (++visual >= m_header->count()) {
@@ -587,7 +808,7 @@ void DataGrid::moveToNextEditableCell()
                 return;
         }
         const int column = m_header->logicalIndex(visual);
-        if (QTableView::isColumnHidden(column))
+        if (isColumnHidden(column))
             continue;
         if (anyEditable && !m_model->isCellEditable(row, column))
             continue;
@@ -646,7 +867,7 @@ void DataGrid::onRecordCurrentChanged(int row)
     if (current.isValid() && current.row() == row)
         return;
     int column = current.isValid() ? current.column() : m_lastColumn;
-    if (column < 0 || column >= gridColumnCount() || QTableView::isColumnHidden(column))
+    if (column < 0 || column >= gridColumnCount() || isColumnHidden(column))
         column = firstVisibleColumn();
     if (column < 0)
         return;
@@ -784,15 +1005,29 @@ void DataGrid::mouseDoubleClickEvent(QMouseEvent* event)
 void DataGrid::updateGeometries()
 {
     QTableView::updateGeometries();
+    layoutColumnWindow();
     const int footerHeight = m_footer && m_footer->isVisibleTo(this) ? m_footer->rowHeight() : 0;
+    const int barHeight = m_columnScroll && m_columnScroll->isVisibleTo(this) ? m_columnScroll->sizeHint().height() : 0;
     QMargins margins = viewportMargins();
-    if (margins.bottom() != footerHeight) {
-        margins.setBottom(footerHeight);
+    if (margins.bottom() != footerHeight + barHeight) {
+        margins.setBottom(footerHeight + barHeight);
         setViewportMargins(margins);
     }
+    const QRect area = viewport()->geometry();
     if (m_footer) {
-        const QRect area = viewport()->geometry();
         m_footer->setGeometry(area.left(), area.bottom() + 1, area.width(), footerHeight);
         m_footer->update();
     }
+    if (barHeight > 0)
+        m_columnScroll->setGeometry(area.left(), area.bottom() + 1 + footerHeight, area.width(), barHeight);
+}
+
+void DataGrid::wheelEvent(QWheelEvent* event)
+{
+    // Sideways wheel turns move the scrolling columns, not the whole grid.
+    if (m_columnScroll && m_columnScroll->isVisible() && event->angleDelta().x() != 0) {
+        QApplication::sendEvent(m_columnScroll, event);
+        return;
+    }
+    QTableView::wheelEvent(event);
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTableView>
 
+class QScrollBar;
+
 class GridDelegate;
 class GridFooter;
 class GroupHeaderView;
@@ -48,7 +50,8 @@ public:
     void setColumnCaption(const QString& field, const QString& caption);
     void setColumnHidden(int column, bool hidden);
     void setColumnHidden(const QString& field, bool hidden);
-    bool isColumnHidden(int column) const { return QTableView::isColumnHidden(column); }
+    // Hidden by its settings (a column scrolled out of view is not hidden).
+    bool isColumnHidden(int column) const;
     bool isColumnHidden(const QString& field) const;
     void setColumnReadOnly(const QString& field, bool readOnly);
     void setColumnButton(const QString& field, bool button);
@@ -57,6 +60,21 @@ public:
     void setColumnEditor(const QString& field, CellEditor editor, const QList<ComboItem>& items = {});
     void setColumnWidth(int column, int width);
     void setColumnWidth(const QString& field, int width);
+    // The first `leading` and the last `trailing` columns (in column order,
+    // hidden ones counted) stay in view; the columns between them scroll a
+    // whole column at a time under a scroll bar of their own, so that what
+    // identifies a row and what sums it are always on screen together.
+    // 0 and 0 (the default): the grid scrolls as a whole.
+    void setFrozenColumns(int leading, int trailing = 0);
+    int frozenLeadingColumns() const { return m_frozenLeading; }
+    int frozenTrailingColumns() const { return m_frozenTrailing; }
+    bool hasFrozenColumns() const { return m_frozenLeading > 0 || m_frozenTrailing > 0; }
+    // The scroll bar of the columns between the frozen ones.
+    QScrollBar* columnScrollBar() const { return m_columnScroll; }
+    // Whether the whole column is on screen now.
+    bool isColumnInView(int column) const;
+    // Brings the cell's column into the window of scrolling columns as well.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     // A header band captioned `caption` over the columns of these fields.
     void setColumnGroup(const QString& caption, const QStringList& fields);
     bool hasColumnGroups() const;
@@ -118,9 +136,11 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     void updateGeometries() override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     friend class GridDelegate;
@@ -139,6 +159,13 @@ private:
     bool sendCellKey(QKeyEvent* event);
     void columnSettingsChanged(int column);
     CellEditor editorKind(int column) const;
+    // Frozen columns: which columns scroll, and showing the window of them
+    // that starts at m_firstScrolling.
+    bool isScrollingSection(int visual) const;
+    QList<int> scrollingColumns() const;
+    int columnWidthSetting(int column) const;
+    void layoutColumnWindow();
+    void bringColumnIntoWindow(int column);
 
     QPointer<RecordSet> m_set;
     RecordSetModel* m_model = nullptr;
@@ -155,4 +182,9 @@ private:
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_applyingWidths = false;
+    int m_frozenLeading = 0;
+    int m_frozenTrailing = 0;
+    int m_firstScrolling = 0;  // index into scrollingColumns() of the first one shown
+    bool m_layingOutWindow = false;
+    QScrollBar* m_columnScroll = nullptr;
 };

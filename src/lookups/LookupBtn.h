@@ -57,6 +57,10 @@ public:
     void setColumnTitles(const QStringList& titles) { m_columnTitles = titles; }
     QStringList columnWidths() const { return m_columnWidths; }
     void setColumnWidths(const QStringList& widths) { m_columnWidths = widths; }
+    // What the lookup is about (a management item's name): columns without a
+    // title of their own are captioned from it and their field names.
+    QString captionSubject() const { return m_captionSubject; }
+    void setCaptionSubject(const QString& subject) { m_captionSubject = subject; }
     TDialogAlign referDialogAlign() const { return m_align; }
     void setReferDialogAlign(TDialogAlign align) { m_align = align; }
 
@@ -88,6 +92,7 @@ protected:
 
     QStringList m_columnTitles;
     QStringList m_columnWidths;
+    QString m_captionSubject;
     TDialogAlign m_align = daCenter;
     QVariantMap m_params;
     QString m_connectionName;

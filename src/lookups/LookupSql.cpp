@@ -1,51 +1,13 @@
 #include "lookups/LookupSql.h"
 #include "lookups/LookupBtn.h"
+#include "common/Db.h"
 
 namespace LookupSql {
-
-namespace {
-
-bool isNameChar(QChar ch)
-{
-    const char16_t u = ch.unicode();
-    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
-}
-
-}  // namespace
-
-QStringList placeholderNames(const QString& sql)
-{
-    // Must agree with the driver's own scan, occurrence by occurrence: the
-    // bound list is positional.
-    QStringList names;
-    const qsizetype n = sql.size();
-    QChar closingQuote;
-    qsizetype i = 0;
-    while (i < n) {
-        const QChar ch = sql.at(i);
-        if (!closingQuote.isNull()) {
-            if (ch == closingQuote)
-                closingQuote = QChar();
-            ++i;
-        } else if (ch == u':' && (i == 0 || sql.at(i - 1) != u':') && i + 1 < n && isNameChar(sql.at(i + 1))) {
-            qsizetype end = i + 2;
-            while (end < n && isNameChar(sql.at(end)))
-                ++end;
-            names << sql.mid(i + 1, end - i - 1);
-            i = end;
-        } else {
-            if (ch == u'\'' || ch == u'"' || ch == u'`')
-                closingQuote = ch;
-            ++i;
-        }
-    }
-    return names;
-}
 
 QVariantList valuesFor(const QString& sql, const QVariantMap& values)
 {
     QVariantList bound;
-    for (const QString& name : placeholderNames(sql))
+    for (const QString& name : Db::placeholderNames(sql))
         bound << values.value(Lookup::paramKey(name));
     return bound;
 }
@@ -53,7 +15,7 @@ QVariantList valuesFor(const QString& sql, const QVariantMap& values)
 QString freeName(const QString& sql, const QString& stem)
 {
     QStringList used;
-    for (const QString& name : placeholderNames(sql))
+    for (const QString& name : Db::placeholderNames(sql))
         used << Lookup::paramKey(name);
     QString name = stem;
     for (int k = 1; used.contains(Lookup::paramKey(name)); ++k)

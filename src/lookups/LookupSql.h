@@ -7,14 +7,9 @@
 // statement carries placeholders and the values travel in the bound list.
 namespace LookupSql {
 
-// The named placeholders (":name") of a statement in order of appearance,
-// one entry per occurrence, recognised exactly as the SQL driver numbers
-// them: a colon not preceded by a colon, followed by [A-Za-z0-9_], outside
-// text quoted with ', " or `.
-QStringList placeholderNames(const QString& sql);
-
 // The bound values for every placeholder occurrence, looked up by name
-// (Lookup::paramKey) in values; a name without a value binds NULL.
+// (Lookup::paramKey) in values, placeholders as Db::placeholderNames finds
+// them; a name without a value binds NULL.
 QVariantList valuesFor(const QString& sql, const QVariantMap& values);
 
 // A placeholder name (without the colon) built from stem that the statement

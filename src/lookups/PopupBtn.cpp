@@ -1,4 +1,5 @@
 #include "lookups/PopupBtn.h"
+#include "common/Db.h"
 #include "common/DialogService.h"
 #include "lookups/LookupSql.h"
 #include "lookups/PopupWnd.h"
@@ -85,6 +86,7 @@ void TPopupBtn::lookup(bool link, const QString& linkText)
     auto window = std::make_unique<TfrmPopupWnd>(this->window());
     window->setLookupSql(m_sql);
     window->setColumnTitles(m_columnTitles);
+    window->setCaptionSubject(captionSubject());
     window->setColumnWidths(m_columnWidths);
     window->setSqlConnection(m_connectionName);
     window->setStoredStatement(m_storedStatement);
@@ -94,7 +96,7 @@ void TPopupBtn::lookup(bool link, const QString& linkText)
     if (link) {
         // Parameters the screen left open look up the typed text as a prefix.
         const QString sqlText = LookupSql::splitLines(statement).join(QLatin1Char('\n'));
-        for (const QString& name : LookupSql::placeholderNames(sqlText)) {
+        for (const QString& name : Db::placeholderNames(sqlText)) {
             const QString key = Lookup::paramKey(name);
             if (!values.contains(key))
                 values.insert(key, QString(linkText + QLatin1Char('%')));

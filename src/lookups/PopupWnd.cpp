@@ -2,6 +2,7 @@
 #include "common/ReadOnlyQuery.h"
 #include "common/Query.h"
 #include "lookups/LookupBtn.h"
+#include "lookups/LookupCaptions.h"
 #include "lookups/LookupSql.h"
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -78,17 +79,18 @@ public:
         m_rows = std::move(rows);
         endResetModel();
     }
-    void setTitles(const QStringList& titles)
+    void setTitles(const QStringList& titles, const QString& subject)
     {
         m_titles = titles;
+        m_subject = subject;
         if (columnCount() > 0)
             emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     }
     QString title(int column) const
     {
-        if (column < m_titles.size())
+        if (column < m_titles.size() && !m_titles.at(column).trimmed().isEmpty())
             return m_titles.at(column);
-        return m_record.fieldName(column).toUpper();
+        return LookupCaptions::caption(m_record.fieldName(column), column, m_subject);
     }
     const QSqlRecord& record() const { return m_record; }
     QVariant value(int row, int column) const { return m_rows.at(row).at(column); }
@@ -119,6 +121,7 @@ private:
     QSqlRecord m_record;
     QList<QVariantList> m_rows;
     QStringList m_titles;
+    QString m_subject;
 };
 
 TfrmPopupWnd::TfrmPopupWnd(QWidget* parent)
@@ -207,7 +210,13 @@ void TfrmPopupWnd::setLookupSql(const QStringList& sql)
 void TfrmPopupWnd::setColumnTitles(const QStringList& titles)
 {
     m_titles = titles;
-    cdsPopup->setTitles(titles);
+    cdsPopup->setTitles(titles, m_subject);
+}
+
+void TfrmPopupWnd::setCaptionSubject(const QString& subject)
+{
+    m_subject = subject;
+    cdsPopup->setTitles(m_titles, m_subject);
 }
 
 void TfrmPopupWnd::setColumnWidths(const QStringList& widths)
@@ -368,7 +377,7 @@ int TfrmPopupWnd::charsToPixels(int chars) const
 
 void TfrmPopupWnd::applyColumns()
 {
-    cdsPopup->setTitles(m_titles);
+    cdsPopup->setTitles(m_titles, m_subject);
     for (int c = 0; c < columnCount(); ++c) {
         if (m_widths.isEmpty()) {
             DBGrid->setColumnHidden(c, false);

@@ -23,6 +23,8 @@ public:
     // What the button hands over before the first open.
     void setLookupSql(const QStringList& sql);  // the statement searches start from
     void setColumnTitles(const QStringList& titles);
+    // Columns without a title are captioned from this and their field names.
+    void setCaptionSubject(const QString& subject);
     void setColumnWidths(const QStringList& widths);
     void setSqlConnection(const QString& connectionName);
     // The statement is data a user keeps (RunStoredStatement guards it).
@@ -84,6 +86,7 @@ private:
     PopupRows* cdsPopup;
     QStringList m_lookupSql;
     QStringList m_titles;
+    QString m_subject;
     QStringList m_widths;
     QString m_connectionName;
     bool m_storedStatement = false;

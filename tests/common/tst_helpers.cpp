@@ -1,6 +1,7 @@
 // Text, number and date helpers: the rules screens and file records rely on.
 #include "common/Cp949.h"
 #include "common/DateUtil.h"
+#include "common/DeptEntry.h"
 #include "common/FieldMode.h"
 #include "common/NumEdit.h"
 #include "common/TextUtil.h"
@@ -21,6 +22,8 @@ private slots:
     void isNumberText_data();
     void isNumberText();
     void paddingCountsCp949Bytes();
+    void deptEntryKeepsItsCodeInPlace_data();
+    void deptEntryKeepsItsCodeInPlace();
     void splitAndCount_data();
     void splitAndCount();
     void stripCommasAndRemoveAll();
@@ -93,6 +96,35 @@ void TestHelpers::paddingCountsCp949Bytes()
     QCOMPARE(FitText(5, false, QStringLiteral("가나다")), QStringLiteral("가나"));
     QCOMPARE(Cp949::byteLength(QStringLiteral("가나다")), 6);
     QCOMPARE(Cp949::encode(FitText(10, false, QStringLiteral("한글a"))).size(), 10);
+}
+
+void TestHelpers::deptEntryKeepsItsCodeInPlace_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shownName");  // the name part, trailing blanks removed
+    QTest::newRow("short") << "전산팀" << "전산팀";
+    QTest::newRow("latin") << "IT" << "IT";
+    QTest::newRow("exactly 30 bytes") << QString(15, QChar(0xAC00)) << QString(15, QChar(0xAC00));
+    QTest::newRow("cut between syllables") << QString(16, QChar(0xAC00)) << QString(15, QChar(0xAC00));
+    // The 30th byte would be the first half of a syllable.
+    QTest::newRow("cut inside a syllable") << QStringLiteral("A") + QString(16, QChar(0xD55C))
+                                           << QStringLiteral("A") + QString(14, QChar(0xD55C));
+    QTest::newRow("long mixed name") << QStringLiteral("한빛리조트 경영지원본부 재무회계팀 결산파트")
+                                     << QStringLiteral("한빛리조트 경영지원본부 재무회");
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestHelpers::deptEntryKeepsItsCodeInPlace()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shownName);
+    const QString entry = DeptEntry::text(name, QStringLiteral("1140"));
+    const QByteArray bytes = Cp949::encode(entry);
+    QCOMPARE(bytes.size(), 35);
+    QCOMPARE(bytes.mid(30, 4), QByteArray("1140"));
+    QCOMPARE(bytes.back(), 'N');
+    QCOMPARE(DeptEntry::codeOf(entry), QStringLiteral("1140"));
+    QCOMPARE(Cp949::decode(bytes.left(30)).trimmed(), shownName);
 }
 
 void TestHelpers::splitAndCount_data()

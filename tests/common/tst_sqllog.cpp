@@ -1,5 +1,6 @@
 // The query helper's daily SQL log, the wait window and ClearPanel.
 #include "common/AppErrors.h"
+#include "common/Db.h"
 #include "common/NumEdit.h"
 #include "common/Query.h"
 #include "common/Session.h"
@@ -24,6 +25,10 @@ private slots:
     void fileNameAndPrefix();
     void openAndExecuteBlocks();
     void failedStatementHasNoTiming();
+    void boundValuesBesideTheStatement();
+    void boundValueTexts_data();
+    void boundValueTexts();
+    void passwordNeverLogged();
     void unwritableLogStopsTheStatement();
     void waitWindowLifecycle();
     void clearPanelTouchesOnlyDirectChildren();
@@ -75,14 +80,14 @@ void TestSqlLog::openAndExecuteBlocks()
     static const QRegularExpression prefix(QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d  \\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]  .{9,} / "));
     QVERIFY(prefix.match(lines[0]).hasMatch());
     QVERIFY(lines[0].endsWith(QLatin1String("/ Sql Statement")));
-    QCOMPARE(lines.mid(1, 3), (QStringList{"SELECT n", "   FROM log_probe", "WHERE n > :P0"}));
-    QVERIFY(QRegularExpression(QStringLiteral("/ OpenTime_Gap = \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$")).match(lines[4]).hasMatch());
+    QCOMPARE(lines.mid(1, 4), (QStringList{"SELECT n", "   FROM log_probe", "WHERE n > :P0", " -- :P0=0"}));
+    QVERIFY(QRegularExpression(QStringLiteral("/ OpenTime_Gap = \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$")).match(lines[5]).hasMatch());
     // The timing line carries the prefix taken before the statement ran.
-    QCOMPARE(lines[4].left(lines[4].indexOf(QLatin1String("/ ")) + 2), lines[0].left(lines[0].indexOf(QLatin1String("/ ")) + 2));
-    QVERIFY(lines[5].endsWith(QLatin1String("/ Sql Statement")));
-    QCOMPARE(lines.mid(6, 2), (QStringList{"INSERT INTO log_probe", "SELECT generate_series(1, 3)"}));
-    QVERIFY(lines[8].endsWith(QLatin1String("/ ExecuteCount = 3")));
-    QVERIFY(QRegularExpression(QStringLiteral("/ ExecTime_Gap = \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$")).match(lines[9]).hasMatch());
+    QCOMPARE(lines[5].left(lines[5].indexOf(QLatin1String("/ ")) + 2), lines[0].left(lines[0].indexOf(QLatin1String("/ ")) + 2));
+    QVERIFY(lines[6].endsWith(QLatin1String("/ Sql Statement")));
+    QCOMPARE(lines.mid(7, 2), (QStringList{"INSERT INTO log_probe", "SELECT generate_series(1, 3)"}));
+    QVERIFY(lines[9].endsWith(QLatin1String("/ ExecuteCount = 3")));
+    QVERIFY(QRegularExpression(QStringLiteral("/ ExecTime_Gap = \\d\\d:\\d\\d:\\d\\d\\.\\d{3}$")).match(lines[10]).hasMatch());
 }
 
 void TestSqlLog::failedStatementHasNoTiming()
@@ -91,6 +96,68 @@ void TestSqlLog::failedStatementHasNoTiming()
     const QStringList lines = logLines();
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[1], QStringLiteral("SELECT * FROM no_table"));
+}
+
+void TestSqlLog::boundValuesBesideTheStatement()
+{
+    RunQuery(QStringLiteral("SELECT n\n  FROM log_probe\n WHERE n > :P0 AND n < :P1 AND CAST(:P2 AS TEXT) IS NULL"),
+             {1, 5, QString()}, QStringLiteral("Open"));
+    ExecSql(QStringLiteral("INSERT INTO log_probe VALUES (:P0)"), {7});
+    RunQueryRow(QStringLiteral("SELECT :P0 || :P1"), {QStringLiteral("O'Neil"), QStringLiteral("전표")});
+    // Statements with names of their own are bound in order of occurrence.
+    QSqlQuery named(Db::connection());
+    RunQuery(named, QStringLiteral("SELECT n FROM log_probe\n WHERE n = :code OR n = :other OR n = :code"), {1, 2, 3},
+             QStringLiteral("Open"));
+    ExecSql(QStringLiteral("DELETE FROM log_probe WHERE n = 7"));
+
+    const QStringList lines = logLines();
+    QCOMPARE(lines.mid(1, 4), (QStringList{"SELECT n", "  FROM log_probe", " WHERE n > :P0 AND n < :P1 AND CAST(:P2 AS TEXT) IS NULL",
+                                           " -- :P0=1, :P1=5, :P2=NULL"}));
+    QVERIFY(lines[5].contains(QLatin1String("OpenTime_Gap")));
+    QCOMPARE(lines.mid(7, 2), (QStringList{"INSERT INTO log_probe VALUES (:P0)", " -- :P0=7"}));
+    QVERIFY(lines[9].endsWith(QLatin1String("ExecuteCount = 1")));
+    QCOMPARE(lines.mid(12, 2), (QStringList{"SELECT :P0 || :P1", " -- :P0='O''Neil', :P1='전표'"}));
+    QCOMPARE(lines.mid(16, 3), (QStringList{"SELECT n FROM log_probe", " WHERE n = :code OR n = :other OR n = :code",
+                                            " -- :code=1, :other=2, :code=3"}));
+    // A statement without values has no values line.
+    QCOMPARE(lines[21], QStringLiteral("DELETE FROM log_probe WHERE n = 7"));
+    QVERIFY(lines[22].endsWith(QLatin1String("ExecuteCount = 1")));
+}
+
+void TestSqlLog::boundValueTexts_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("null") << QVariant() << "NULL";
+    QTest::newRow("empty text travels as NULL") << QVariant(QString()) << "NULL";
+    QTest::newRow("blank") << QVariant(QStringLiteral(" ")) << "' '";
+    QTest::newRow("text") << QVariant(QStringLiteral("1110110")) << "'1110110'";
+    QTest::newRow("quote") << QVariant(QStringLiteral("a'b")) << "'a''b'";
+    QTest::newRow("line break") << QVariant(QStringLiteral("첫줄\r\n둘째\\줄")) << "E'첫줄\\r\\n둘째\\\\줄'";
+    QTest::newRow("integer") << QVariant(42) << "42";
+    QTest::newRow("large amount") << QVariant(qlonglong(999999999999999)) << "999999999999999";
+    QTest::newRow("fraction") << QVariant(0.5) << "0.5";
+    QTest::newRow("bool") << QVariant(true) << "TRUE";
+    QTest::newRow("date") << QVariant(QDate(2026, 3, 15)) << "'2026-03-15'";
+    QTest::newRow("date and time") << QVariant(QDateTime(QDate(2026, 3, 15), QTime(9, 5, 7, 42))) << "'2026-03-15 09:05:07.042'";
+    QTest::newRow("binary") << QVariant(QByteArray(1234, 'x')) << "<1234 bytes>";
+}
+
+void TestSqlLog::boundValueTexts()
+{
+    QFETCH(QVariant, value);
+    QFETCH(QString, text);
+    QCOMPARE(SqlLog::boundValuesLine(QStringLiteral("SELECT :P0"), {value}), QStringLiteral(" -- :P0=") + text);
+}
+
+void TestSqlLog::passwordNeverLogged()
+{
+    const QString password = Db::connection().password();
+    QVERIFY(!password.isEmpty());
+    RunQuery(QStringLiteral("SELECT :P0 = :P1"), {password, QStringLiteral("x")});
+    const QString text = logLines().join(QLatin1Char('\n'));
+    QVERIFY(!text.contains(password));
+    QVERIFY(text.contains(QLatin1String(" -- :P0=*****, :P1='x'")));
 }
 
 void TestSqlLog::unwritableLogStopsTheStatement()

@@ -83,6 +83,8 @@ private slots:
     void companyNameIsTheFrames();
     void groupsStartNewPagesAndHeaderFollowsRow();
     void bandSkippedAndSummary();
+    void textsShrinkToFitTheirBoxes_data();
+    void textsShrinkToFitTheirBoxes();
     void numberMask_data();
     void numberMask();
     void reportDataFromDatabase();
@@ -306,6 +308,50 @@ void TestPrint::bandSkippedAndSummary()
     printed = 0;
     QCOMPARE(layout.Prepare(), 1);
     QCOMPARE(layout.pageModel().pages[0].texts(QStringLiteral("qrsCount")), QStringList{QStringLiteral("0건")});
+}
+
+void TestPrint::textsShrinkToFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QString>("layout");  // own size, smaller, wrapped at blanks or anywhere, cut
+    const QString words = QStringLiteral("삼월분 직원 급여 및 제수당 지급 ").repeated(4);
+    QTest::newRow("short text keeps its size") << QStringLiteral("급여") << false << "own";
+    QTest::newRow("long line is set smaller") << words << false << "smaller";
+    QTest::newRow("long text wraps at blanks") << words << true << "blanks";
+    QTest::newRow("a run without blanks breaks anywhere") << QString(60, QChar(0xD55C)) << true << "anywhere";
+    QTest::newRow("too long even at the smallest size is cut visibly") << QString(2000, QChar(0xD55C)) << true << "cut";
+}
+
+void TestPrint::textsShrinkToFitTheirBoxes()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wrap);
+    QFETCH(QString, layout);
+    TfrmZZP010 report(QStringLiteral("frmFit"));
+    Band* detail = report.band(Band::Detail, 10);
+    ReportElement* e = detail->addField(QStringLiteral("qrdText"), QRectF(0, 0, 60, 8), QStringLiteral("T"));
+    e->font = ReportFont(QStringLiteral("굴림"), 10);
+    e->wordWrap = wrap;
+    e->shrinkToFit = true;
+    report.table().setFields({QStringLiteral("t")});
+    report.table().appendRow({text});
+    const PrintItem* item = report.prepare().pages.first().find(QStringLiteral("qrdText"));
+    QVERIFY(item);
+    QVERIFY(PrintText::fits(item->text, item->font, item->flags, item->rect.size()));
+    const double size = item->font.pointSizeF();
+    if (layout == QLatin1String("own")) {
+        QCOMPARE(size, 10.0);
+    } else if (layout == QLatin1String("cut")) {
+        QCOMPARE(size, PrintText::kMinPointSize);
+        QVERIFY(item->text.endsWith(QChar(0x2026)));
+        QVERIFY(text.startsWith(item->text.chopped(1)));
+    } else {
+        QVERIFY(size < 10.0 && size >= PrintText::kMinPointSize);
+        QCOMPARE(item->text, text);
+        QCOMPARE(bool(item->flags & Qt::TextWordWrap), layout == QLatin1String("blanks"));
+        QCOMPARE(bool(item->flags & Qt::TextWrapAnywhere), layout == QLatin1String("anywhere"));
+    }
 }
 
 void TestPrint::numberMask_data()

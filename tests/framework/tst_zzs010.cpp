@@ -1,7 +1,7 @@
 // The search-and-print bases on a small report screen: print or preview
 // decided by the operation invoked (button or key), disabled buttons, no
 // modes, record navigation, the column chooser, and the grid export with its
-// number-cell rule read back with FreeXL.
+// number-cell rule read back with an independent reader.
 #include "common/Db.h"
 #include "common/Query.h"
 #include "support/XlsReadBack.h"

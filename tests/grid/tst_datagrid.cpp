@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -110,6 +111,7 @@ private slots:
     void hiddenColumnStaysReadable();
     void cellButtonReportsRowAndField();
     void columnGroupsMakeATwoRowHeader();
+    void frozenColumnsStayInView();
     void escapeCancelsANewLine();
     void autoColumnsFollowTheFields();
     void otherBoundControls();
@@ -648,6 +650,111 @@ void TestDataGrid::columnGroupsMakeATwoRowHeader()
     QVERIFY(header->groupRect(grid->columnOf(QStringLiteral("REF_DATA"))).isEmpty());
     // Painting the grouped header must not fail.
     QVERIFY(!grid->window()->grab().isNull());
+}
+
+void TestDataGrid::frozenColumnsStayInView()
+{
+    // Code and name at the left, the amounts at the right stay; six wide
+    // columns scroll between them, a whole column at a time.
+    QList<GridColumn> columns{GridColumn(QStringLiteral("ACCT_CODE"), QStringLiteral("비목코드"), 80),
+                              GridColumn(QStringLiteral("ACCT_NAME"), QStringLiteral("비 목 명"), 120)};
+    for (const char* field : {"REF_DATA", "MG_CODE1", "DUE_DATE", "SIDE", "CONF_YN", "MEMO"})
+        columns << GridColumn(QLatin1String(field), QLatin1String(field), 150);
+    for (const char* field : {"D_AMOUNT", "C_AMOUNT"}) {
+        GridColumn amount{QLatin1String(field), QLatin1String(field), 100};
+        amount.footer = FooterKind::Sum;
+        columns << amount;
+    }
+    Screen screen(m_set.get());
+    DataGrid* grid = screen.grid;
+    grid->setColumns(columns);
+    grid->setEditable(true);
+    grid->setFrozenColumns(2, 2);
+    screen.window.resize(760, 400);
+    QVERIFY(QTest::qWaitForWindowActive(&screen.window));
+    QApplication::processEvents();
+
+    const auto col = [grid](const char* field) { return grid->columnOf(QLatin1String(field)); };
+    const auto inView = [&](const char* field) { return grid->isColumnInView(col(field)); };
+    const auto frozenInView = [&] {
+        for (const char* field : {"ACCT_CODE", "ACCT_NAME", "D_AMOUNT", "C_AMOUNT"})
+            if (!inView(field))
+                return false;
+        // The amounts stay right of every scrolling column on screen.
+        const int amountsLeft = grid->columnViewportPosition(col("D_AMOUNT"));
+        for (int c = col("REF_DATA"); c <= col("MEMO"); ++c)
+            if (grid->isColumnInView(c) && grid->columnViewportPosition(c) >= amountsLeft)
+                return false;
+        return grid->columnViewportPosition(col("ACCT_CODE")) == 0;
+    };
+    QVERIFY(frozenInView());
+    QVERIFY(inView("REF_DATA"));
+    QVERIFY(!inView("MEMO"));
+    QScrollBar* bar = grid->columnScrollBar();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+
+    // Going to the last scrolling column brings it into view, the frozen ones stay.
+    grid->setCurrentCell(1, QStringLiteral("MEMO"));
+    QVERIFY(inView("MEMO"));
+    QVERIFY(!inView("REF_DATA"));
+    QVERIFY(frozenInView());
+    QCOMPARE(bar->value(), bar->maximum());
+    // An editor opens inside the grid's visible area.
+    grid->editCurrentCell();
+    QVERIFY(grid->isEditingCell());
+    QVERIFY(grid->viewport()->rect().contains(grid->cellEditor()->geometry()));
+    QTest::keyClick(grid->cellEditor(), Qt::Key_Escape);
+
+    // Right from the name goes to the first scrolling column, scrolled back
+    // into view; Left from it returns to the name.
+    grid->setCurrentCell(1, QStringLiteral("ACCT_NAME"));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(grid->currentField(), QStringLiteral("REF_DATA"));
+    QVERIFY(inView("REF_DATA"));
+    QCOMPARE(bar->value(), 0);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QCOMPARE(grid->currentField(), QStringLiteral("ACCT_NAME"));
+    // From the last scrolling column Right reaches the amounts, and End the last one.
+    grid->setCurrentCell(1, QStringLiteral("MEMO"));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(grid->currentField(), QStringLiteral("D_AMOUNT"));
+    QVERIFY(frozenInView());
+    QTest::keyClick(grid, Qt::Key_Home);
+    QCOMPARE(grid->currentField(), QStringLiteral("ACCT_CODE"));
+
+    // The scroll bar moves the scrolling columns only.
+    bar->setValue(2);
+    QVERIFY(!inView("REF_DATA") && !inView("MG_CODE1") && inView("DUE_DATE"));
+    QVERIFY(frozenInView());
+    QVERIFY(!grid->isColumnHidden(col("REF_DATA")));
+
+    // A hidden column stays hidden and is stepped over.
+    grid->setColumnHidden(QStringLiteral("MG_CODE1"), true);
+    grid->setCurrentCell(1, QStringLiteral("REF_DATA"));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(grid->currentField(), QStringLiteral("DUE_DATE"));
+    QVERIFY(!inView("MG_CODE1"));
+    QVERIFY(grid->isColumnHidden(QStringLiteral("MG_CODE1")));
+
+    // Totals stay under their columns.
+    QCOMPARE(grid->footerText(QStringLiteral("D_AMOUNT")), QStringLiteral("2,650,000"));
+
+    // Wide enough for everything: nothing scrolls.
+    screen.window.resize(1400, 400);
+    QTRY_VERIFY(!bar->isVisible());
+    for (int c = 0; c < grid->gridColumnCount(); ++c)
+        QCOMPARE(grid->isColumnInView(c), c != col("MG_CODE1"));
+    QVERIFY(frozenInView());
+
+    // Without frozen columns the grid scrolls as a whole again.
+    screen.window.resize(760, 400);
+    grid->setFrozenColumns(0, 0);
+    QApplication::processEvents();
+    QVERIFY(!bar->isVisible());
+    grid->setCurrentCell(1, QStringLiteral("MEMO"));
+    QVERIFY(grid->horizontalScrollBar()->value() > 0);
+    QVERIFY(!inView("ACCT_CODE"));
 }
 
 void TestDataGrid::escapeCancelsANewLine()

@@ -1,7 +1,7 @@
 // The record set and the data-bound grid as spreadsheet sources: what each
 // writes (captions, column order, hidden columns, cell kinds under each cell
-// rule), read back with FreeXL, and that the pass leaves the current record,
-// the bound views and the screen's scroll handlers alone.
+// rule), read back with an independent reader, and that the pass leaves the
+// current record, the bound views and the screen's scroll handlers alone.
 #include "common/Db.h"
 #include "common/XlsExport.h"
 #include "support/XlsReadBack.h"

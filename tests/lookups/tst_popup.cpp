@@ -4,12 +4,14 @@
 #include "common/AppErrors.h"
 #include "common/Db.h"
 #include "common/Query.h"
+#include "lookups/LookupCaptions.h"
 #include "lookups/LookupSql.h"
 #include "lookups/PopupBtn.h"
 #include "lookups/PopupWnd.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
+#include "shell/V0Main.h"
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -61,6 +63,39 @@ struct ClickLog {
     }
 };
 
+bool hasHangul(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3)
+            return true;
+    return false;
+}
+
+// The column headers and the column chooser of the search window a button
+// opens, each checked to be Korean and not the raw field name.
+QStringList foreignCaptions(TPopupBtn& button, const QString& where)
+{
+    ScriptedDialogs dialogs;
+    QStringList problems;
+    bool shown = false;
+    dialogs.onDialog = [&](QDialog* d) {
+        TfrmPopupWnd* w = popup(d);
+        shown = true;
+        for (int c = 0; c < w->columnCount(); ++c) {
+            const QString header = w->DBGrid->model()->headerData(c, Qt::Horizontal).toString();
+            const QString chooser = w->ComboBox->itemText(c);
+            for (const QString& text : {header, chooser})
+                if (!hasHangul(text) || text.compare(w->fieldName(c), Qt::CaseInsensitive) == 0)
+                    problems << QStringLiteral("%1, column %2 (%3): \"%4\"").arg(where).arg(c + 1).arg(w->fieldName(c), text);
+        }
+        return int(QDialog::Rejected);
+    };
+    button.click();
+    if (!shown)
+        problems << where + QStringLiteral(": no window");
+    return problems;
+}
+
 }  // namespace
 
 class TestPopup : public QObject {
@@ -89,6 +124,10 @@ private slots:
 
     void returnValueNullsAndHiddenColumns();
     void columnTitlesChooserAndWidening();
+    void captionsWithoutATitle_data();
+    void captionsWithoutATitle();
+    void everyStoredLookupColumnHasAKoreanCaption();
+    void everyScreenLookupColumnHasAKoreanCaption();
     void windowKeys();
     void placement_data();
     void placement();
@@ -171,7 +210,7 @@ void TestPopup::placeholderNames()
 {
     QFETCH(QString, sql);
     QFETCH(QStringList, names);
-    QCOMPARE(LookupSql::placeholderNames(sql), names);
+    QCOMPARE(Db::placeholderNames(sql), names);
 }
 
 void TestPopup::runFilterOnStatements_data()
@@ -508,11 +547,94 @@ void TestPopup::columnTitlesChooserAndWidening()
         return int(QDialog::Rejected);
     };
     button.click();
-    const QStringList expected{"사번", "성명", "EMP_AFF_DEPT_CODE", "EMP_ACC_DEPT_CODE"};
+    const QStringList expected{"사번", "성명", "소속부서코드", "회계부서코드"};
     QCOMPARE(headers, expected);
     QCOMPARE(chooser, expected);
     QVERIFY(needed > 239);
     QCOMPARE(width, needed);
+}
+
+void TestPopup::captionsWithoutATitle_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("known column") << "C_CODE" << 0 << "은행" << "거래처코드";
+    QTest::newRow("known, small letters") << "emp_k_name" << 1 << "" << "성명";
+    QTest::newRow("code by its ending") << "BANK_CD" << 0 << "은행" << "은행코드";
+    QTest::newRow("name by its ending") << "BANK_NM" << 1 << "은행" << "은행명";
+    QTest::newRow("date by its ending") << "OPEN_DATE" << 2 << "계좌번호" << "계좌번호일자";
+    QTest::newRow("amount by its ending") << "LIMIT_AMT" << 3 << "카드사" << "카드사금액";
+    QTest::newRow("nothing to go by") << "XYZ" << 2 << "차입번호" << "차입번호 3";
+    QTest::newRow("no subject either") << "XYZ" << 0 << "" << "항목 1";
+}
+
+void TestPopup::captionsWithoutATitle()
+{
+    QFETCH(QString, field);
+    QFETCH(int, column);
+    QFETCH(QString, subject);
+    QFETCH(QString, caption);
+    QCOMPARE(LookupCaptions::caption(field, column, subject), caption);
+}
+
+void TestPopup::everyStoredLookupColumnHasAKoreanCaption()
+{
+    // Each management item's value list, captioned as slip entry captions it.
+    QSqlQuery items = RunQuery(QStringLiteral("SELECT MG_CODE, MG_NAME, CON_CODE FROM VA030MS\n"
+                                              " WHERE MG_TYPE = '2' AND CON_CODE IS NOT NULL ORDER BY MG_CODE"));
+    QStringList problems;
+    int lookups = 0;
+    while (items.next()) {
+        ++lookups;
+        const QString code = items.value(0).toString();
+        const QString statement = items.value(2).toString();
+        TPopupBtn button;
+        button.setSql(statement);
+        button.setStoredStatement(true);
+        button.setColumnTitles(LookupCaptions::forItem(code));
+        button.setCaptionSubject(items.value(1).toString());
+        for (const QString& name : Db::placeholderNames(statement))
+            button.setParam(name, QStringLiteral("%"));
+        try {
+            problems += foreignCaptions(button, QStringLiteral("item ") + code);
+        } catch (const ServerError& e) {
+            // A list over the tables of a subsystem the database does not
+            // hold yet cannot be opened at all.
+            if (e.nativeError() != 942)
+                throw;
+            --lookups;
+        }
+    }
+    QVERIFY(lookups > 10);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestPopup::everyScreenLookupColumnHasAKoreanCaption()
+{
+    QStringList problems;
+    int buttons = 0;
+    for (const TfrmV0Main::DispatchEntry& entry : TfrmV0Main::dispatchTable()) {
+        if (!entry.create)
+            continue;
+        std::unique_ptr<QWidget> screen(entry.create());
+        for (TPopupBtn* button : screen->findChildren<TPopupBtn*>()) {
+            // The item value list gets its statement from the line's rule.
+            if (button->sql().isEmpty())
+                continue;
+            ++buttons;
+            // Only the window is looked at; the screen's own handler of the
+            // click stays out.
+            QObject::disconnect(button, &TPopupBtn::clicked, screen.get(), nullptr);
+            // Fields are locked while the screen holds no record.
+            for (QWidget* w = button; w; w = w->parentWidget())
+                w->setEnabled(true);
+            problems += foreignCaptions(*button, QLatin1String(entry.programId) + QLatin1Char(' ') + button->objectName());
+        }
+    }
+    QVERIFY(buttons >= 4);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 void TestPopup::windowKeys()

@@ -1,6 +1,7 @@
 // Error translation, the error dialog, the database error mapping and the
 // application-wide handler.
 #include "common/Db.h"
+#include "common/Query.h"
 #include "common/Transaction.h"
 #include "shell/ErrorDlg.h"
 #include "support/ScriptedDialogs.h"
@@ -10,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 class TestErrors : public QObject {
     Q_OBJECT
@@ -32,6 +34,7 @@ private slots:
     void connectionTextsMapToNativeNumbers_data();
     void connectionTextsMapToNativeNumbers();
     void uncaughtEventErrorReachesDialog();
+    void everyActionAfterALostConnectionSaysSo();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -306,6 +309,55 @@ void TestErrors::uncaughtEventErrorReachesDialog()
     QTimer::singleShot(0, &button, &QPushButton::click);
     QTRY_COMPARE(dialogs.dialogsRun.size(), 1);
     QCOMPARE(label, QStringLiteral("데이타베이스 테이블이 존재하지 않습니다."));
+}
+
+void TestErrors::everyActionAfterALostConnectionSaysSo()
+{
+    // The server ends the session; the user goes on working. Each action,
+    // however it reaches the database, must tell him the connection is gone.
+    const QString lost = TranslateOracleError(3113, QString());
+    const int pid = Db::scalar(QStringLiteral("SELECT pg_backend_pid()")).toInt();
+    {
+        QSqlDatabase killer = TestDb::openConnection(QStringLiteral("killer"), m_db->name());
+        QSqlQuery kill(killer);
+        QVERIFY(kill.exec(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(pid)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("killer"));
+
+    ScriptedDialogs dialogs;
+    QStringList labels, details;
+    dialogs.onDialog = [&](QDialog* d) {
+        labels << static_cast<TFrmError*>(d)->messageText();
+        details << static_cast<TFrmError*>(d)->detailsText();
+        return int(QDialog::Accepted);
+    };
+    const QList<std::function<void()>> actions = {
+        [] { RunQuery(QStringLiteral("SELECT 1")); },
+        [] { RunQuery(QStringLiteral("SELECT :P0"), {1}); },
+        [] { ExecSql(QStringLiteral("UPDATE ZX010MS SET DETAIL_NAME = DETAIL_NAME WHERE HEAD = :P0"), {QStringLiteral("Z")}); },
+        [] { RunQueryRow(QStringLiteral("SELECT :P0"), {2}); },
+        [] { Db::scalar(QStringLiteral("SELECT 1")); },
+        [] { SharedTransaction::instance().start(); },
+        [] { RunQuery(QStringLiteral("SELECT 2")); },
+    };
+    for (const auto& action : actions) {
+        try {
+            action();
+            QFAIL("the connection is gone");
+        } catch (const AppError&) {
+            TFrmError::showError(nullptr, &SharedTransaction::instance(), std::current_exception());
+        }
+    }
+    QCOMPARE(labels.size(), actions.size());
+    // The first call meets the dropped session, every later one a closed
+    // connection; both are the lost connection to the user.
+    for (int i = 0; i < labels.size(); ++i) {
+        QCOMPARE(labels[i], lost);
+        const QString native = i == 0 ? QStringLiteral("3113") : QStringLiteral("3114");
+        QVERIFY2(details[i].contains(QStringLiteral("☞ NativeError : ") + native), qPrintable(details[i]));
+    }
+    QVERIFY(!SharedTransaction::instance().inTransaction());
+    m_db->reset();
 }
 
 TV_TEST_MAIN(TestErrors)

@@ -120,6 +120,8 @@ private slots:
     void unknownProgramLeavesNoTab();
     void closingTheMainWindowStopsAtARefusal();
     void handOverReactivatesOpenScreen();
+    void windowMenuOpensAndSwitches_data();
+    void windowMenuOpensAndSwitches();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -327,6 +329,62 @@ void TestMainWindow::handOverReactivatesOpenScreen()
     // A program the employee has no entry for, and that is not open: nothing.
     OpenProgramById(QStringLiteral("P99"));
     QCOMPARE(w.openProgramIds(), (QStringList{"P01", "P03"}));
+    w.close();
+}
+
+void TestMainWindow::windowMenuOpensAndSwitches_data()
+{
+    QTest::addColumn<QStringList>("open");
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("one screen, mouse") << QStringList{"P01"} << false;
+    QTest::newRow("one screen, Alt+W") << QStringList{"P01"} << true;
+    QTest::newRow("three screens, mouse") << QStringList{"P01", "P03", "P04"} << false;
+    QTest::newRow("three screens, Alt+W") << QStringList{"P01", "P03", "P04"} << true;
+}
+
+void TestMainWindow::windowMenuOpensAndSwitches()
+{
+    QFETCH(QStringList, open);
+    QFETCH(bool, byKey);
+    TestMain w;
+    w.resize(1024, 746);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const QString& id : open)
+        w.clickProgramItems(id);
+    QCOMPARE(w.tabs()->currentIndex(), open.size() - 1);
+
+    QMenu* windowMenu = w.findChild<QMenu*>(QStringLiteral("mmuMenuWindow"));
+    QVERIFY(windowMenu);
+    const auto popUp = [&] {
+        if (byKey) {
+            QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_W, Qt::AltModifier);
+        } else {
+            const QRect item = w.menuBar()->actionGeometry(windowMenu->menuAction());
+            QTest::mouseClick(w.menuBar(), Qt::LeftButton, {}, item.center());
+        }
+        return QTest::qWaitFor([&] { return windowMenu->isVisible(); }, 2000);
+    };
+    QVERIFY(popUp());
+    // The open screens in tab order, with their captions; the close item
+    // stays hidden.
+    QStringList shown;
+    for (QAction* a : windowMenu->actions())
+        if (a->isVisible())
+            shown << a->data().toString();
+    QCOMPARE(shown, open);
+
+    // Choosing the first screen's item brings its tab forward.
+    QAction* first = windowMenu->actions().at(1);
+    QTest::mouseClick(windowMenu, Qt::LeftButton, {}, windowMenu->actionGeometry(first).center());
+    QTRY_VERIFY(!windowMenu->isVisible());
+    QCOMPARE(w.tabs()->currentIndex(), 0);
+    QCOMPARE(w.activeMarkerWindowItem(), 1);
+    QCOMPARE(w.openProgramIds(), open);
+
+    // And it opens again afterwards.
+    QVERIFY(popUp());
+    windowMenu->close();
     w.close();
 }
 

@@ -424,6 +424,8 @@ private:
                 item.color = e->color;
                 if (e->kind == ReportElement::System && e->sys == SysValue::PageCount)
                     deferred.append({int(r.m_model.pages.size()) - 1, int(page.items.size()), e.get()});
+                else if (e->shrinkToFit)
+                    PrintText::shrinkToFit(item);
                 break;
             case ReportElement::Shape:
                 item.kind = PrintItem::Rect;
@@ -463,6 +465,8 @@ private:
             item.text = d.element->text + (d.element->mask.isEmpty()
                                                ? total
                                                : FormatNumberMask(double(r.m_model.pages.size()), d.element->mask));
+            if (d.element->shrinkToFit)
+                PrintText::shrinkToFit(item);
         }
     }
 

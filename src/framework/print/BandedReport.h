@@ -63,6 +63,9 @@ public:
     QFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool wordWrap = false;
+    // A text that does not fit its box is set smaller until it does (wrapped
+    // when wordWrap is set): see PrintText::shrinkToFit.
+    bool shrinkToFit = false;
     QColor color = Qt::black;
 
     // Shapes, lines, images

@@ -61,6 +61,26 @@ struct PageModel {
     QPageLayout pageLayout() const;
 };
 
+// Text laid out as RenderPrintPage lays it out: whether it fits a box, and
+// the fitting of a text item into its box.
+namespace PrintText {
+
+// The smallest size a text is set in to make it fit.
+inline constexpr double kMinPointSize = 3.0;
+
+// Whether text drawn in font with flags (alignment, Qt::TextWordWrap) stays
+// inside a box of boxMm millimetres.
+bool fits(const QString& text, const QFont& font, int flags, const QSizeF& boxMm);
+
+// Makes a text item fit its box: the largest size from the item's own font
+// size down to kMinPointSize (in quarter points) at which the whole text
+// fits, wrapped when the item wraps (at blanks where they suffice, else
+// between any two characters). A text that does not fit even then is cut and
+// ends in "…", so that the cut shows.
+void shrinkToFit(PrintItem& item);
+
+}  // namespace PrintText
+
 // Draws one page on a painter whose device has dotsPerMm device pixels per
 // millimetre, with the origin at the paper's top-left corner. Font point
 // sizes follow the device's logical resolution.

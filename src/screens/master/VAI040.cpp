@@ -119,7 +119,7 @@ void TfrmVAI040::buildInputPanel()
         r.lookup->setObjectName(QLatin1String(names.lookup));
         r.lookup->setSql(kItemSql);
         r.lookup->setLinkSql(itemLinkSql(QString()));
-        r.lookup->setColumnTitles({QStringLiteral("관리항목 코드"), QStringLiteral("관리항목 명")});
+        r.lookup->setColumnTitles({QStringLiteral("관리항목 코드"), QStringLiteral("관리항목 명"), QStringLiteral("항목유형")});
         r.lookup->setColumnWidths({QStringLiteral("8"), QStringLiteral("30"), QStringLiteral("8")});
         r.lookup->setLinkControl(r.code);
         r.name = Form::NewEdit(panInput, QLatin1String(names.name));

@@ -2,6 +2,7 @@
 #include "screens/slips/VBI021.h"
 #include "common/AppErrors.h"
 #include "common/DateUtil.h"
+#include "common/Db.h"
 #include "common/DeptEntry.h"
 #include "common/HandOver.h"
 #include "common/Messages.h"
@@ -15,6 +16,7 @@
 #include "grid/DataGrid.h"
 #include "grid/DisplayFormat.h"
 #include "grid/RecordSet.h"
+#include "lookups/LookupCaptions.h"
 #include "lookups/LookupSql.h"
 #include "lookups/PopupBtn.h"
 #include "shell/ErrorDlg.h"
@@ -50,25 +52,28 @@ const QStringList kAccountLinkSql = {
     QStringLiteral(" ORDER BY ACCT_CODE"),
 };
 
-QStringList itemCaptions(const QString& mgCode)
-{
-    if (mgCode == QLatin1String("101") || mgCode == QLatin1String("154"))
-        return {QStringLiteral("코    드"), QStringLiteral("거래처명"), QStringLiteral("대 표 자"), QStringLiteral("사업자번호")};
-    if (mgCode == QLatin1String("116"))
-        return {QStringLiteral("은행코드"), QStringLiteral("은 행 명"), QStringLiteral("지급어음번호")};
-    if (mgCode == QLatin1String("501"))
-        return {QStringLiteral("코    드"), QStringLiteral("대 분 류"), QStringLiteral("중 분 류"), QStringLiteral("소 분 류"),
-                QStringLiteral("지출항목")};
-    if (mgCode == QLatin1String("998"))
-        return {QStringLiteral("계정코드"), QStringLiteral("세부명칭"), QStringLiteral("계 정 명")};
-    if (mgCode == QLatin1String("117"))
-        return {QStringLiteral("은행코드"), QStringLiteral("은 행 명"), QStringLiteral("만기일자"), QStringLiteral("받을어음번호")};
-    return {QStringLiteral("코    드"), QStringLiteral("항 목 명")};
-}
-
 bool isItemColumn(int c)
 {
     return c >= TfrmVBI020::colMg1 && c <= TfrmVBI020::colMg7;
+}
+
+// Widths that leave room at 1024 pixels for the remark or an item between the
+// frozen account and amount columns.
+int columnWidth(int c)
+{
+    using C = TfrmVBI020;
+    switch (c) {
+    case C::colV1Code:
+    case C::colV2Code: return 66;
+    case C::colV1Name:
+    case C::colV2Name: return 74;
+    case C::colAcctCode: return 72;
+    case C::colAcctName: return 96;
+    case C::colRemark: return 220;
+    case C::colDebit:
+    case C::colCredit: return 110;
+    default: return isItemColumn(c) ? 130 : 80;
+    }
 }
 
 }  // namespace
@@ -193,7 +198,7 @@ void TfrmVBI020::build()
         col.readOnly = c <= colV2Name || c == colAcctName || c >= colCd1;
         col.hidden = c >= colCd1 && c <= colCd7;
         col.button = c == colAcctCode || isItemColumn(c);
-        col.width = c == colRemark ? 220 : (isItemColumn(c) ? 130 : (c == colDebit || c == colCredit ? 110 : 80));
+        col.width = columnWidth(c);
         if (c == colDebit || c == colCredit) {
             col.displayFormat = QStringLiteral("#,##0");
             col.editor = CellEditor::Number;
@@ -219,6 +224,10 @@ void TfrmVBI020::build()
     rgrGrid->setColumnGroup(QStringLiteral("영업수지"), {fieldOf(colBuName)});
     rgrGrid->setAlternateRowColor(QColor(235, 235, 235));
     rgrGrid->setEditable(false);
+    // The account columns at the left and the amounts (with the hidden codes
+    // and the operating code after them) at the right stay in view while the
+    // items and the remark scroll between them.
+    rgrGrid->setFrozenColumns(colAcctName + 1, columnCount - colDebit);
 
     btnLineDel = new QPushButton(QStringLiteral("라인삭제"), panMain);
     btnLineDel->setObjectName(QStringLiteral("btnLineDel"));
@@ -783,7 +792,8 @@ void TfrmVBI020::runItemLookup(int row, int column, const QString& text, bool wi
         return;
     m_lookupMgCode = rule->mgCode;
     m_lookupColumn = column;
-    pbtItem->setColumnTitles(itemCaptions(rule->mgCode));
+    pbtItem->setColumnTitles(LookupCaptions::forItem(rule->mgCode));
+    pbtItem->setCaptionSubject(rule->mgName);
     pbtItem->setColumnWidths({});
     pbtItem->setSql(rule->conCode);
     pbtItem->setLinkSql(rule->conCode);
@@ -794,7 +804,7 @@ void TfrmVBI020::runItemLookup(int row, int column, const QString& text, bool wi
     if (m_lookupMgCode == QLatin1String("104"))
         search = lineText(row, column - 1).section(QLatin1Char(':'), 0, 0);
     if (window) {
-        for (const QString& name : LookupSql::placeholderNames(rule->conCode))
+        for (const QString& name : Db::placeholderNames(rule->conCode))
             pbtItem->setParam(name, QStringLiteral("%"));
         pbtItem->click();
     } else {

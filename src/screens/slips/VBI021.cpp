@@ -21,6 +21,13 @@ constexpr double kItemLeft = 62, kItemRight = 217;
 constexpr double kDebitLeft = 217, kCreditLeft = 247, kRight = 277;
 constexpr double kItemWidth = kItemRight - kItemLeft;
 
+// Approval boxes of the page header, at the right end: a narrow caption
+// column, the writing department's two boxes, a gap, three boxes above.
+constexpr double kBoxWidth = 16, kBoxHeight = 28, kBoxCaption = 5, kGroupCaption = 6, kBoxGap = 2;
+constexpr double kBoxesLeft = kRight - kGroupCaption - 5 * kBoxWidth - kBoxGap;
+// The header's right-hand column of values ends short of the boxes.
+constexpr double kHeaderValueLeft = 113, kHeaderValueRight = kBoxesLeft - 2;
+
 const QColor kGrey(0xC0, 0xC0, 0xC0);
 
 QString maskedAmount(const QVariant& value, const QString& mask)
@@ -51,6 +58,12 @@ TfrmVBI021::TfrmVBI021() : TfrmZZP010(QStringLiteral("frmVBI021"), QPageLayout::
     buildPageHeader();
     buildDetail();
     buildFooter();
+    // Every value is printed whole inside its box, however long it is.
+    for (Band* band : {qrbPageHeader, qrbDetail, qrbFooter})
+        for (const auto& e : band->elements())
+            if (e->kind == ReportElement::Field || e->kind == ReportElement::Expression || e->kind == ReportElement::System
+                || e.get() == qrlSeqNo || e.get() == qrlDebit || e.get() == qrlCredit)
+                e->shrinkToFit = true;
 }
 
 TfrmVBI021::~TfrmVBI021() = default;
@@ -61,11 +74,14 @@ void TfrmVBI021::buildPageHeader()
     Band* b = qrbPageHeader;
     b->font = ReportFont(QStringLiteral("굴림"), 9);
 
-    qrlSlipTitle = b->addLabel(QStringLiteral("qrlSlipTitle"), QRectF(40, 0, 110, 10), QStringLiteral("분  개   전  표"),
-                               Qt::AlignCenter);
+    // The title sits in the middle of the sheet, clear of the boxes.
+    const double titleHalf = kHeaderValueRight - kRight / 2;
+    qrlSlipTitle = b->addLabel(QStringLiteral("qrlSlipTitle"), QRectF(kRight / 2 - titleHalf, 0, 2 * titleHalf, 10),
+                               QStringLiteral("분  개   전  표"), Qt::AlignCenter);
     qrlSlipTitle->font = ReportFont(QStringLiteral("굴림"), 20, true);
-    b->addLine(QStringLiteral("qrsTitleRule1"), QLineF(62, 10.2, 128, 10.2), 0.3);
-    b->addLine(QStringLiteral("qrsTitleRule2"), QLineF(62, 11.0, 128, 11.0), 0.3);
+    qrlSlipTitle->shrinkToFit = true;
+    b->addLine(QStringLiteral("qrsTitleRule1"), QLineF(kRight / 2 - 33, 10.2, kRight / 2 + 33, 10.2), 0.3);
+    b->addLine(QStringLiteral("qrsTitleRule2"), QLineF(kRight / 2 - 33, 11.0, kRight / 2 + 33, 11.0), 0.3);
 
     // Header data: two columns of label and value.
     const double rowH = 4.4;
@@ -89,36 +105,36 @@ void TfrmVBI021::buildPageHeader()
     label(QStringLiteral("qrlSlipDateLabel"), 0, 4, QStringLiteral("발행일자 :"));
     qrlSlipDate = b->addField(QStringLiteral("qrlSlipDate"), QRectF(18, rowY(4), 74, rowH), QStringLiteral("SLIP_DATE"));
 
+    const double valueWidth = kHeaderValueRight - kHeaderValueLeft;
     label(QStringLiteral("qrlAccDateLabel"), 95, 0, QStringLiteral("회계일자 :"));
     // The accounting date is written in by hand.
-    qrlAccDate = b->addLabel(QStringLiteral("qrlAccDate"), QRectF(113, rowY(0), 60, rowH), QString());
+    qrlAccDate = b->addLabel(QStringLiteral("qrlAccDate"), QRectF(kHeaderValueLeft, rowY(0), valueWidth, rowH), QString());
     label(QStringLiteral("qrlRefLabel"), 95, 1, QStringLiteral("내    역 :"));
-    qrlRefData = b->addField(QStringLiteral("qrlRefData"), QRectF(113, rowY(1), 60, rowH * 2), QStringLiteral("REF_DATA"),
-                             Qt::AlignLeft | Qt::AlignTop);
+    qrlRefData = b->addField(QStringLiteral("qrlRefData"), QRectF(kHeaderValueLeft, rowY(1), valueWidth, rowH * 2),
+                             QStringLiteral("REF_DATA"), Qt::AlignLeft | Qt::AlignTop);
     qrlRefData->wordWrap = true;
     label(QStringLiteral("qrlCoopLabel"), 95, 3, QStringLiteral("협조: 감사"));
-    b->addRect(QStringLiteral("qrsCoopBox"), QRectF(113, rowY(3), 30, rowH));
+    b->addRect(QStringLiteral("qrsCoopBox"), QRectF(kHeaderValueLeft, rowY(3), 30, rowH));
     label(QStringLiteral("qrlAmountLabel"), 95, 4, QStringLiteral("금   액 :"));
-    qrlAmount = b->addExpression(QStringLiteral("qrlAmount"), QRectF(113, rowY(4), kRight - 113, rowH),
+    // Below the boxes, so the amount in words may use the sheet's width.
+    qrlAmount = b->addExpression(QStringLiteral("qrlAmount"),
+                                 QRectF(kHeaderValueLeft, rowY(4), kRight - kHeaderValueLeft, rowH),
                                  [this](const ReportContext&) { return m_amountText; });
 
     // Approval boxes of the writing department and above.
-    const double boxTop = 0, boxH = 30, capH = 5, boxW = 18;
-    const double groupLeft = kRight - 6 * boxW - 6;
-    b->addRect(QStringLiteral("qrsWriterGroup"), QRectF(groupLeft, boxTop, 6, boxH));
-    b->addLabel(QStringLiteral("qrlWriterGroup"), QRectF(groupLeft, boxTop, 6, boxH), QStringLiteral("발\n생\n부\n서"),
-                Qt::AlignCenter)
+    b->addRect(QStringLiteral("qrsWriterGroup"), QRectF(kBoxesLeft, 0, kGroupCaption, kBoxHeight));
+    b->addLabel(QStringLiteral("qrlWriterGroup"), QRectF(kBoxesLeft, 0, kGroupCaption, kBoxHeight),
+                QStringLiteral("발\n생\n부\n서"), Qt::AlignCenter)
         ->wordWrap = true;
     const QStringList captions{QStringLiteral("담  당"), QStringLiteral("팀  장")};
     for (int i = 0; i < captions.size(); ++i)
         captionBox(b, QStringLiteral("qrlWriterBox%1").arg(i + 1),
-                   QRectF(groupLeft + 6 + i * boxW, boxTop, boxW, boxH), captions[i], capH);
+                   QRectF(kBoxesLeft + kGroupCaption + i * kBoxWidth, 0, kBoxWidth, kBoxHeight), captions[i], kBoxCaption);
     const QStringList upper{QStringLiteral("본부장"), QStringLiteral("이  사"), QStringLiteral("대표이사")};
-    const double upperLeft = groupLeft + 6 + 2 * boxW + 2;
-    const double upperW = (kRight - upperLeft) / upper.size();
+    const double upperLeft = kBoxesLeft + kGroupCaption + 2 * kBoxWidth + kBoxGap;
     for (int i = 0; i < upper.size(); ++i)
-        captionBox(b, QStringLiteral("qrlApproveBox%1").arg(i + 1), QRectF(upperLeft + i * upperW, boxTop, upperW, boxH),
-                   upper[i], capH);
+        captionBox(b, QStringLiteral("qrlApproveBox%1").arg(i + 1),
+                   QRectF(upperLeft + i * kBoxWidth, 0, kBoxWidth, kBoxHeight), upper[i], kBoxCaption);
 
     // Column titles, arranged like the three text rows of a line block.
     const double top = 35.6, h = kHeaderHeight - top, row = h / 3;
@@ -185,6 +201,10 @@ void TfrmVBI021::buildDetail()
                     QStringLiteral("MG%1").arg(i + 4));
     }
     b->addField(QStringLiteral("qrlLineRefData"), rowRect(kItemLeft, kItemRight, 2), QStringLiteral("REF_DATA"));
+    // Long item values and descriptions wrap within their row.
+    for (int i = 1; i <= 7; ++i)
+        b->element(QStringLiteral("qrlMg%1").arg(i))->wordWrap = true;
+    b->element(QStringLiteral("qrlLineRefData"))->wordWrap = true;
 
     qrlDebit = b->addLabel(QStringLiteral("qrlDebit"), rowRect(kDebitLeft, kCreditLeft, 1), QString(),
                            Qt::AlignRight | Qt::AlignVCenter);

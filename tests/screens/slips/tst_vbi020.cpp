@@ -8,6 +8,7 @@
 #include "common/Session.h"
 #include "grid/DataGrid.h"
 #include "grid/DisplayFormat.h"
+#include "grid/GridParts.h"
 #include "grid/RecordSet.h"
 #include "lookups/PopupBtn.h"
 #include "lookups/PopupWnd.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTableView>
+#include <QSize>
 
 namespace {
 
@@ -114,6 +116,8 @@ private slots:
     void storedLookupStatementCannotWrite();
     void confirmedSlipOpensReadOnlyFromHandOff();
     void pastDataVariantReadsBackupSchema();
+    void accountAndAmountsStayInView_data();
+    void accountAndAmountsStayInView();
 
 private:
     void newSlipLine(TfrmVBI020& s, int row, const QString& acct, qint64 debit, qint64 credit);
@@ -737,6 +741,56 @@ void TestVBI020::pastDataVariantReadsBackupSchema()
     button(s, "bbtSearch")->click();
     QCOMPARE(s.lines()->recordCount(), q.value(3).toInt());
     QCOMPARE(s.objectName(), QStringLiteral("frmVCS040"));
+}
+
+void TestVBI020::accountAndAmountsStayInView_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1280x900") << QSize(1280, 900);
+    QTest::newRow("1024x768") << QSize(1024, 768);
+}
+
+// While items and the remark are written, the line's account and its
+// amounts with their totals stay on screen.
+void TestVBI020::accountAndAmountsStayInView()
+{
+    QFETCH(QSize, size);
+    ScriptedDialogs dialogs;
+    TfrmVBI020 s;
+    s.resize(size);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    button(s, "bbtAdd")->click();
+    typeCell(s, 0, C::colAcctCode, QStringLiteral("7510110"));
+    typeCell(s, 0, C::colMg1, Db::scalar(QStringLiteral("SELECT MIN(AFF_DEPT_CODE) FROM VA160MS WHERE USE_YN = 'Y' "
+                                                        "AND DEPT_AFF_YN = 'P' AND DEPT_TYPE IN ('2','3','4')")).toString());
+    typeCell(s, 0, C::colDebit, QStringLiteral("150000"));
+    DataGrid* g = s.grid();
+    QVERIFY(g->footerWidget()->isVisible());
+    QCOMPARE(g->footerText(C::fieldOf(C::colDebit)), QStringLiteral("150,000"));
+
+    const QList<int> alwaysInView{C::colAcctCode, C::colAcctName, C::colDebit, C::colCredit};
+    for (int column : {int(C::colMg1), int(C::colMg1) + 3, int(C::colMg7), int(C::colRemark), int(C::colBuName)}) {
+        g->setCurrentCell(0, column);
+        QCoreApplication::processEvents();
+        // Items without a rule on this line are stepped over: the cell the
+        // cursor ends on is the one that must be in view.
+        const QByteArray where = QByteArray::number(g->currentGridColumn());
+        QVERIFY2(g->isColumnInView(g->currentGridColumn()), where.constData());
+        for (int fixed : alwaysInView)
+            QVERIFY2(g->isColumnInView(fixed), (where + " / " + QByteArray::number(fixed)).constData());
+        // The totals sit under the amount columns, inside the grid.
+        const int debitX = g->columnViewportPosition(C::colDebit);
+        QVERIFY(debitX >= 0 && debitX + g->columnWidth(C::colDebit) <= g->footerWidget()->width());
+        if (g->isEditingCell())
+            QVERIFY(g->viewport()->rect().contains(g->cellEditor()->geometry()));
+    }
+    const QString shots = qEnvironmentVariable("TV_SCREEN_SHOTS");
+    if (!shots.isEmpty()) {
+        g->setCurrentCell(0, C::colRemark);
+        QCoreApplication::processEvents();
+        s.grab().save(QStringLiteral("%1/vbi020_%2x%3.png").arg(shots).arg(size.width()).arg(size.height()));
+    }
 }
 
 TV_TEST_MAIN(TestVBI020)

@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -98,6 +100,31 @@ QStringList texts(const PrintPage& page, const QString& name)
     return page.texts(name);
 }
 
+
+// Whether an item's text, laid out as the printer lays it out (600 dpi, the
+// item's font and flags), stays inside the item's box.
+bool fitsItsBox(const PrintItem& item, QString* why)
+{
+    constexpr double kDpi = 600;
+    constexpr double kDotsPerMm = kDpi / 25.4;
+    QImage device(8, 8, QImage::Format_RGB32);
+    device.setDotsPerMeterX(int(kDpi / 0.0254));
+    device.setDotsPerMeterY(int(kDpi / 0.0254));
+    const QFontMetricsF metrics(item.font, &device);
+    const QRectF box(0, 0, item.rect.width() * kDotsPerMm, item.rect.height() * kDotsPerMm);
+    const QRectF needed = metrics.boundingRect(box, item.flags, item.text);
+    const bool fits = needed.width() <= box.width() + 1 && needed.height() <= box.height() + 1;
+    if (!fits)
+        *why = QStringLiteral("%1 needs %2 x %3 mm in %4 x %5 mm at %6 pt")
+                   .arg(item.name)
+                   .arg(needed.width() / kDotsPerMm, 0, 'f', 1)
+                   .arg(needed.height() / kDotsPerMm, 0, 'f', 1)
+                   .arg(item.rect.width(), 0, 'f', 1)
+                   .arg(item.rect.height(), 0, 'f', 1)
+                   .arg(item.font.pointSizeF());
+    return fits;
+}
+
 }  // namespace
 
 class TestVBI021 : public QObject {
@@ -115,6 +142,7 @@ private slots:
     void demoSlipFromSlipEntryToPdf();
     void previewFromSlipEntry();
     void unsavedSlipIsNotPrinted();
+    void widestValuesFitTheirBoxes();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -353,7 +381,7 @@ void TestVBI021::demoSlipFromSlipEntryToPdf()
     QVERIFY(pdf.first().contains(QStringLiteral("분  개   전  표")) || pdf.first().contains(QStringLiteral("분 개 전 표")));
     QVERIFY2(pdf.first().contains(words), qPrintable(words));
     QVERIFY(pdf.first().contains(cash + QLatin1Char(')')));
-    QVERIFY(pdf.last().contains(QStringLiteral("합     계")) || pdf.last().contains(QStringLiteral("합 계")));
+    QVERIFY(pdf.last().contains(QRegularExpression(QStringLiteral("합\\s+계"))));
     // Totals on the last sheet.
     const QRegularExpression totals(QStringLiteral("합\\s+계\\s+%1\\s+%2").arg(QRegularExpression::escape(debit),
                                                                               QRegularExpression::escape(credit)));
@@ -427,6 +455,94 @@ void TestVBI021::unsavedSlipIsNotPrinted()
     QCOMPARE(dialogs.texts(), QStringList{kNotSaved});
     QCOMPARE(form.pageCount(), 0);
     QVERIFY(!QFile::exists(dialogs.printFile));
+}
+
+
+// The widest values the slip's columns hold: a 100-character description
+// (with and without blanks), 100-character item values, 15-digit amounts and
+// their amount in words. Every text is printed whole inside its own box, the
+// header's texts stay clear of the approval boxes, and the title is centred
+// on the sheet.
+void TestVBI021::widestValuesFitTheirBoxes()
+{
+    const TestSlip slip = insertSlip(QStringLiteral("K2696003"), 3);
+    const qint64 amount = 999999999999999LL;
+    QString spaced;
+    while (spaced.size() < 100)
+        spaced += QStringLiteral("삼월분 직원 급여 및 제수당 지급 ");
+    spaced = spaced.left(100);
+    const QString solid = QString(100, QChar(0xD55C));  // 한한한…
+    QStringList items;
+    for (int p = 1; p <= 7; ++p)
+        items << QStringLiteral("C%1").arg(p).leftJustified(20, QLatin1Char('9')) + QLatin1Char(':')
+                     + QString(79, QChar(0xAC00 + p));
+    TestDb::ownerExec(QStringLiteral("UPDATE VB010MS SET TOTAL_D_AMT = :P1, TOTAL_C_AMT = :P1 WHERE SLIP_NO = :P0"),
+                      {slip.slipNo, amount});
+    TestDb::ownerExec(QStringLiteral("UPDATE VB011MS SET D_AMOUNT = CASE SLIP_SEQ_NO WHEN 0 THEN CAST(:P1 AS NUMERIC) ELSE 0 END,\n"
+                                     "  C_AMOUNT = CASE SLIP_SEQ_NO WHEN 2 THEN CAST(:P1 AS NUMERIC) ELSE 0 END,\n"
+                                     "  REF_DATA = CASE SLIP_SEQ_NO WHEN 1 THEN :P3 ELSE :P2 END WHERE SLIP_NO = :P0"),
+                      {slip.slipNo, amount, spaced, solid});
+    TestDb::ownerExec(QStringLiteral("DELETE FROM VB011DT WHERE SLIP_NO = :P0"), {slip.slipNo});
+    for (int p = 1; p <= 7; ++p)
+        TestDb::ownerExec(QStringLiteral("INSERT INTO VB011DT (SLIP_NO, SLIP_SEQ_NO, LINEUP_NO, MG_CODE, MG_DETAIL, MG_DETAIL_NAME, "
+                                         "ACCT_CODE) VALUES (:P0, 0, :P1, :P2, :P3, :P4, '7510110')"),
+                          {slip.slipNo, p, QStringLiteral("9%1").arg(p, 2, 10, QLatin1Char('0')),
+                           items[p - 1].section(QLatin1Char(':'), 0, 0), items[p - 1].section(QLatin1Char(':'), 1)});
+
+    ScriptedDialogs dialogs;
+    dialogs.printFile = m_dir.filePath(QStringLiteral("widest.pdf"));
+    TfrmVBI021 form;
+    printSlip(form, slip);
+    QVERIFY(dialogs.shown.isEmpty());
+    // The printed sheet, to be looked at: TV_SLIP_PNG names the picture.
+    QVERIFY(QFile::exists(dialogs.printFile));
+    if (const QString png = qEnvironmentVariable("TV_SLIP_PNG"); !png.isEmpty())
+        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("200"),
+                                                      QStringLiteral("-singlefile"), dialogs.printFile, png});
+    const PrintPage& page = form.pageModel().pages.first();
+    const QString figures = QLocale(QLocale::English).toString(amount);
+    const QString words = Db::scalar(QStringLiteral("SELECT FN_V_NUMTOHAN('2', CAST(:P0 AS NUMERIC))"), {amount}).toString();
+
+    // Every value whole.
+    QCOMPARE(texts(page, QStringLiteral("qrlRefData")), QStringList{spaced});
+    QCOMPARE(texts(page, QStringLiteral("qrlLineRefData")).mid(0, 2), (QStringList{spaced, solid}));
+    for (int p = 1; p <= 7; ++p)
+        QCOMPARE(texts(page, QStringLiteral("qrlMg%1").arg(p)).first(), items[p - 1]);
+    QCOMPARE(texts(page, QStringLiteral("qrlDebit")).first(), figures);
+    QCOMPARE(texts(page, QStringLiteral("qrlCredit")).at(2), figures);
+    QCOMPARE(texts(page, QStringLiteral("qrlTotalDebit")), QStringList{figures});
+    QCOMPARE(texts(page, QStringLiteral("qrlAmount")),
+             QStringList{words + QStringLiteral("  (") + kWon + QLatin1Char(' ') + figures + QLatin1Char(')')});
+
+    // Every text inside its box.
+    QStringList overflows;
+    for (const PrintItem& item : page.items) {
+        QString why;
+        if (item.kind == PrintItem::Text && !item.text.isEmpty() && !fitsItsBox(item, &why))
+            overflows << why;
+    }
+    QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
+
+    // The header's values keep clear of the approval boxes.
+    QList<QRectF> boxes;
+    for (const PrintItem& item : page.items)
+        if (item.kind == PrintItem::Rect
+            && (item.name.startsWith(QLatin1String("qrlWriterBox")) || item.name.startsWith(QLatin1String("qrlApproveBox"))
+                || item.name == QLatin1String("qrsWriterGroup")))
+            boxes << item.rect;
+    QCOMPARE(boxes.size(), 6);
+    for (const char* name : {"qrlSlipTitle", "qrlCocd", "qrlDept", "qrlEmpName", "qrlSlipNo", "qrlSlipDate", "qrlRefData",
+                             "qrlAmount", "qrlAccDate"}) {
+        const PrintItem* item = page.find(QLatin1String(name));
+        QVERIFY2(item, name);
+        for (const QRectF& box : boxes)
+            QVERIFY2(!item->rect.intersects(box), name);
+    }
+
+    // The title in the middle of the sheet.
+    const PrintItem* title = page.find(QStringLiteral("qrlSlipTitle"));
+    QCOMPARE(title->rect.center().x(), form.pageModel().paperSize().width() / 2);
+    QVERIFY(title->flags & Qt::AlignHCenter);
 }
 
 TV_TEST_MAIN(TestVBI021)
