@@ -419,6 +419,29 @@ $$
   DELETE FROM vb062ms WHERE sum_month = p_month;
 $$;
 
+-- Why the closing flags of a term may not change now ('E…'), or NULL; on
+-- NULL the books are locked for the rest of the transaction.
+CREATE OR REPLACE FUNCTION pk_v_close.flag_refusal(psession TEXT, p_flag TEXT) RETURNS TEXT
+LANGUAGE plpgsql VOLATILE AS
+$$
+DECLARE
+  v_closed TEXT;
+  v_lock TEXT;
+BEGIN
+  IF btrim(psession) !~ '^[0-9]{1,3}$' OR p_flag IS NULL OR p_flag NOT IN ('Y', 'N') THEN
+    RETURN 'E마감 처리 값이 올바르지 않습니다.!';
+  END IF;
+  SELECT close_yn INTO v_closed FROM vi010ms WHERE session_id = btrim(psession)::INTEGER;
+  IF NOT FOUND THEN
+    RETURN 'E해당 기수가 없습니다.(' || btrim(psession)::INTEGER || ')';
+  ELSIF v_closed = 'Y' THEN
+    RETURN 'E마감된 기수(' || btrim(psession)::INTEGER || '기)는 변경할 수 없습니다.!';
+  END IF;
+  v_lock := pk_v_post.lock_books();
+  RETURN CASE WHEN v_lock IS NOT NULL THEN 'E' || v_lock END;
+END
+$$;
+
 -- Closes ('Y') or reopens ('N') one day. Reopening a day of a closed month
 -- reopens the month as well, in the same transaction. Answers 'T' or 'E…'.
 CREATE OR REPLACE FUNCTION pk_v_close.set_day(psession TEXT, pmonth TEXT, pday TEXT, pclose_yn TEXT,
@@ -431,23 +454,13 @@ DECLARE
   v_ip TEXT := left(btrim(pu_ip), 20);
   v_emp TEXT := left(btrim(pu_emp_no), 10);
   v_day TEXT := lpad(btrim(pday), 2, '0');
-  t RECORD;
   v_lock TEXT;
 BEGIN
-  IF btrim(psession) !~ '^[0-9]{1,3}$' OR v_flag NOT IN ('Y', 'N') THEN
-    RETURN 'E마감 처리 값이 올바르지 않습니다.!';
+  v_lock := pk_v_close.flag_refusal(psession, v_flag);
+  IF v_lock IS NOT NULL THEN
+    RETURN v_lock;
   END IF;
   v_session := btrim(psession)::INTEGER;
-  SELECT * INTO t FROM vi010ms WHERE session_id = v_session;
-  IF NOT FOUND THEN
-    RETURN 'E해당 기수가 없습니다.(' || v_session || ')';
-  ELSIF t.close_yn = 'Y' THEN
-    RETURN 'E마감된 기수(' || v_session || '기)는 변경할 수 없습니다.!';
-  END IF;
-  v_lock := pk_v_post.lock_books();
-  IF v_lock IS NOT NULL THEN
-    RETURN 'E' || v_lock;
-  END IF;
   UPDATE vi011dt SET close_yn = v_flag, u_date = LOCALTIMESTAMP(0), u_ip = v_ip, u_emp_no = v_emp
    WHERE session_id = v_session AND y_month = pmonth AND day = v_day;
   IF NOT FOUND THEN
@@ -476,23 +489,13 @@ DECLARE
   v_flag TEXT := upper(btrim(pclose_yn));
   v_ip TEXT := left(btrim(pu_ip), 20);
   v_emp TEXT := left(btrim(pu_emp_no), 10);
-  t RECORD;
   v_lock TEXT;
 BEGIN
-  IF btrim(psession) !~ '^[0-9]{1,3}$' OR v_flag NOT IN ('Y', 'N') THEN
-    RETURN 'E마감 처리 값이 올바르지 않습니다.!';
+  v_lock := pk_v_close.flag_refusal(psession, v_flag);
+  IF v_lock IS NOT NULL THEN
+    RETURN v_lock;
   END IF;
   v_session := btrim(psession)::INTEGER;
-  SELECT * INTO t FROM vi010ms WHERE session_id = v_session;
-  IF NOT FOUND THEN
-    RETURN 'E해당 기수가 없습니다.(' || v_session || ')';
-  ELSIF t.close_yn = 'Y' THEN
-    RETURN 'E마감된 기수(' || v_session || '기)는 변경할 수 없습니다.!';
-  END IF;
-  v_lock := pk_v_post.lock_books();
-  IF v_lock IS NOT NULL THEN
-    RETURN 'E' || v_lock;
-  END IF;
   UPDATE vi011dt SET close_yn = v_flag, u_date = LOCALTIMESTAMP(0), u_ip = v_ip, u_emp_no = v_emp
    WHERE session_id = v_session AND y_month = pmonth AND close_yn <> v_flag;
   UPDATE vi011ms SET close_yn = v_flag, u_date = LOCALTIMESTAMP(0), u_ip = v_ip, u_emp_no = v_emp
