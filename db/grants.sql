@@ -62,6 +62,15 @@ BEGIN
     END IF;
   END LOOP;
 
+  -- The history of changes: read, never written, by the client; the
+  -- database writes it. Its functions are nobody's to call.
+  IF to_regclass('audit.history') IS NOT NULL THEN
+    EXECUTE format('REVOKE ALL ON ALL TABLES IN SCHEMA audit FROM %I', app_user);
+    EXECUTE 'REVOKE EXECUTE ON ALL FUNCTIONS IN SCHEMA audit FROM PUBLIC';
+    EXECUTE format('GRANT USAGE ON SCHEMA audit TO %I', app_user);
+    EXECUTE format('GRANT SELECT ON audit.history TO %I', app_user);
+  END IF;
+
   -- The lookup role: schema usage, SELECT on the reference tables, and the
   -- one function that opens a stored statement.
   EXECUTE format('GRANT USAGE ON SCHEMA public, pk_lookup TO %I', lookup_role);

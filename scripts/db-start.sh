@@ -7,5 +7,5 @@ source "$(dirname "$0")/env.sh"
 DIR="$ROOT/.pg"; PORT="${APP_PORT:-54329}"
 "$ROOT/scripts/pg-cluster.sh" start "$DIR" "$PORT"
 "$ROOT/scripts/db-setup.sh" "$DIR" "$PORT" "$APP_DB" --demo
-printf '[%s]\nhost=%s\nport=%s\ndbname=%s\n' "$APP_SERVICE" "$DIR/run" "$PORT" "$APP_DB" > "$DIR/pg_service.conf"
+write_service_file "$DIR" "$PORT"
 log "database ready; service \"$APP_SERVICE\" in $DIR/pg_service.conf"

@@ -20,3 +20,12 @@ die() { log "$*"; exit 1; }
 # The benchmarks' private cluster: its own folder and port, so that it never
 # meets a test run's cluster.  Prints "DIR PORT" for a build folder.
 bench_cluster() { printf '%s %s\n' "$1/benchpg" "${TV_BENCH_PG_PORT:-54439}"; }
+
+# The libpq service file of the local database in DIR: its own service, then
+# those of the databases restored beside it (DIR/services.conf).
+write_service_file() {  # DIR PORT
+  {
+    printf '[%s]\nhost=%s\nport=%s\ndbname=%s\n' "$APP_SERVICE" "$1/run" "$2" "$APP_DB"
+    if [ -f "$1/services.conf" ]; then cat "$1/services.conf"; fi
+  } > "$1/pg_service.conf"
+}

@@ -1,4 +1,5 @@
 #include "common/Db.h"
+#include "common/Session.h"
 #include <QRegularExpression>
 #include <QSqlError>
 
@@ -210,6 +211,19 @@ QVariant scalar(const QString& sql, const QVariantList& params)
 {
     QSqlQuery query = run(sql, params);
     return query.next() ? query.value(0) : QVariant();
+}
+
+void announceSession(const QString& programId)
+{
+    run(QStringLiteral("SELECT set_config('tv.emp_no', coalesce(:P0, ''), false), "
+                       "set_config('tv.ws_ip', coalesce(:P1, ''), false), "
+                       "set_config('tv.program', coalesce(:P2, ''), false)"),
+        {Session::empNo, Session::workstationIp, programId});
+}
+
+void announceProgram(const QString& programId)
+{
+    run(QStringLiteral("SELECT set_config('tv.program', coalesce(:P0, ''), false)"), {programId});
 }
 
 }  // namespace Db

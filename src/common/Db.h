@@ -49,4 +49,10 @@ QSqlQuery run(const QString& sql, const QVariantList& params = {});
 // First column of the first row, or an invalid QVariant when there is no row.
 QVariant scalar(const QString& sql, const QVariantList& params = {});
 
+// Tells the server who works on the connection (employee and workstation of
+// the session) and in which program, for the history of changes it keeps.
+void announceSession(const QString& programId);
+// The program the user works in now.
+void announceProgram(const QString& programId);
+
 }  // namespace Db

@@ -3,6 +3,7 @@
 #include "screens/closing/VKI020.h"
 #include "screens/closing/VKI025.h"
 #include "screens/closing/VKI030.h"
+#include "screens/closing/VKI090.h"
 #include "screens/master/VAI020.h"
 #include "screens/master/VAI030.h"
 #include "screens/master/VAI040.h"
@@ -48,7 +49,7 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},
         {"VMI050", {}},
         {"VKI010", makeScreen<TfrmVKI010>()}, {"VKI020", makeScreen<TfrmVKI020>()}, {"VKI025", makeScreen<TfrmVKI025>()},
-        {"VKI030", makeScreen<TfrmVKI030>()},
+        {"VKI030", makeScreen<TfrmVKI030>()}, {"VKI090", makeScreen<TfrmVKI090>()},
     };
     return table;
 }

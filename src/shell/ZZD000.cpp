@@ -107,6 +107,14 @@ bool TfrmZZD000::ConnectDatabase()
         QSqlQuery session(dbsDB);
         // Statements compare dates with 'YYYY-MM-DD' texts.
         session.exec(QStringLiteral("SET datestyle = 'ISO, YMD'"));
+        // The server's history of changes names who worked where.
+        try {
+            Db::announceSession(Session::projectId());
+        } catch (const AppError& error) {
+            ShowError(QStringLiteral("데이터베이스와 연결할 수 없습니다.\n\n에러내용:\n") + error.message());
+            dbsDB.close();
+            return false;
+        }
         return true;
     }
     const ServerErrorEntry entry = Db::entryFrom(dbsDB.lastError());

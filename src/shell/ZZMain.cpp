@@ -184,6 +184,7 @@ bool TfrmZZMain::OpenProgram(const QString& caption, const QString& programId)
     pgcTabs->setCurrentIndex(index);
 
     QWidget* screen = nullptr;
+    announceActiveProgram();
     try {
         screen = CreateProgramScreen(programId);
     } catch (...) {
@@ -302,6 +303,22 @@ void TfrmZZMain::pgcTabsChange()
         items[i]->setIcon(markerIcon(i == pgcTabs->currentIndex()));
     for (int i = 0; i < pgcTabs->count(); ++i)
         pgcTabs->widget(i)->setProperty("active", i == pgcTabs->currentIndex());
+    announceActiveProgram();
+}
+
+void TfrmZZMain::announceActiveProgram()
+{
+    const QString programId = pgcTabs->currentIndex() < 0 ? Session::projectId()
+                                                           : pgcTabs->tabToolTip(pgcTabs->currentIndex());
+    if (programId == m_announcedProgram || !Db::connection().isOpen())
+        return;
+    try {
+        Db::announceProgram(programId);
+        m_announcedProgram = programId;
+    } catch (const AppError& error) {
+        // The history then names the program before; the work goes on.
+        ShowError(error.message());
+    }
 }
 
 int TfrmZZMain::activeMarkerTab() const

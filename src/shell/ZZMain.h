@@ -50,6 +50,8 @@ private:
     void BuildMenus();
     void MenuProgramClick();
     void pgcTabsChange();
+    // Tells the server which program the user works in, for its history.
+    void announceActiveProgram();
     void notifyLauncher();
     QAction* addProgramAction(QMenu* menu, const QString& caption, const QString& programId);
 
@@ -59,5 +61,6 @@ private:
     QAction* mmuMenuWindowClose;
     QList<QMenu*> m_databaseMenus;
     int m_programLimit = 10;
+    QString m_announcedProgram;
     bool m_terminate = false;
 };

@@ -183,6 +183,7 @@ void TestDatabase::open()
     Session::empName = QStringLiteral("관리자");
     if (Session::exeDir.isEmpty())
         Session::exeDir = QDir::tempPath() + QLatin1Char('/');
+    Db::announceSession(Session::projectId());
 }
 
 void TestDatabase::close()

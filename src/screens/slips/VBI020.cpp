@@ -231,10 +231,14 @@ void TfrmVBI020::build()
 
     btnLineDel = new QPushButton(QStringLiteral("라인삭제"), panMain);
     btnLineDel->setObjectName(QStringLiteral("btnLineDel"));
+    btnHistory = new QPushButton(QStringLiteral("변경이력"), panMain);
+    btnHistory->setObjectName(QStringLiteral("btnHistory"));
+    // Past data has no history of its own: it was copied, not changed.
+    btnHistory->setVisible(!m_pastData);
     auto* mainLayout = static_cast<QVBoxLayout*>(panMain->layout());
     for (int i = 0; i < mainLayout->count(); ++i)
         mainLayout->setStretch(i, 0);  // the record panels of the base stay out of the way
-    Form::Column{Form::Row{title, Form::Stretch(), btnLineDel}, rgrGrid}.attachTo(panMain);
+    Form::Column{Form::Row{title, Form::Stretch(), btnHistory, btnLineDel}, rgrGrid}.attachTo(panMain);
 
     // Lookups without visible buttons of their own. They belong to the data
     // area, which is usable whenever the grid is: a lookup button outside it
@@ -304,6 +308,7 @@ void TfrmVBI020::build()
             m_enteredText = rgrGrid->cellText(cdsLines->currentRow(), m_lookupColumn);
     });
     connect(btnLineDel, &QPushButton::clicked, this, &TfrmVBI020::btnLineDelClick);
+    connect(btnHistory, &QPushButton::clicked, this, &TfrmVBI020::btnHistoryClick);
     connect(cbxDept, &QComboBox::currentIndexChanged, this, &TfrmVBI020::setSlipLookupConditions);
     connect(dtpAcctDate, &QDateEdit::dateChanged, this, &TfrmVBI020::setSlipLookupConditions);
 
@@ -409,6 +414,7 @@ void TfrmVBI020::RefreshButtons()
         bbtDelete->setEnabled(!m_confirmed);
     }
     panDisp->setEnabled(true);
+    btnHistory->setEnabled(State == stBrowse && m_hasSlip);
 }
 
 // Leaving the slip number empty by the keyboard means a new slip is next. A
@@ -1039,6 +1045,14 @@ void TfrmVBI020::onCellKey(QKeyEvent* event)
         if (rgrGrid->currentGridColumn() == column && cdsLines->currentRow() == row && !rgrGrid->isEditingCell())
             onCellExited(row, fieldOf(column));
     });
+}
+
+void TfrmVBI020::btnHistoryClick()
+{
+    if (!btnHistory->isEnabled() || !btnHistory->isVisible())
+        return;
+    OpenSlipInProgram(QStringLiteral("VKI090"), edtSlipNo->text().trimmed(), dtpAcctDate->date(),
+                      cbxDept->currentText(), deptCode());
 }
 
 void TfrmVBI020::btnLineDelClick()

@@ -48,6 +48,8 @@ public slots:
     void bbtCancelClick() override;
     void bbtAddClick() override;
     void btnLineDelClick();
+    // Opens the history of changes on the slip shown.
+    void btnHistoryClick();
 
 protected:
     TfrmVBI020(const QString& programId, bool pastData, QWidget* parent);
@@ -123,6 +125,7 @@ private:
     QLineEdit* edtCreatName;
     QLabel* lblApproval;
     QPushButton* btnLineDel;
+    QPushButton* btnHistory;
     DataGrid* rgrGrid;
     RecordSet* cdsLines;
     TPopupBtn* pbtAcct;
