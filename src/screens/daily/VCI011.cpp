@@ -129,7 +129,7 @@ void TfrmVCI011::buildDeposits()
                             QLatin1String(col.field),
                             col.amount ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
                             col.amount ? QStringLiteral("#,##0") : QString())
-            ->shrinkToFit = !col.amount;
+            ->shrinkToFit = true;
     }
 
     qrbSummary = addBand(Band::Summary, QStringLiteral("qrbSummary"), kRowHeight + 1);

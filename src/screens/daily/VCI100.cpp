@@ -94,6 +94,7 @@ TfrmVCI100::TfrmVCI100(QWidget* parent) : TfrmZZS020(QStringLiteral("VCI100"), p
 
     rdvReport = new ReportViewer(panInfo);
     rdvReport->setObjectName(QStringLiteral("rdvReport"));
+    rdvReport->setZoom(PreviewPane::FitWidth);
     auto* infoLayout = new QVBoxLayout(panInfo);
     infoLayout->setContentsMargins(0, 0, 0, 0);
     infoLayout->addWidget(rdvReport);

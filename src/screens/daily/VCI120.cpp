@@ -15,6 +15,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +123,10 @@ TfrmVCI120::TfrmVCI120(QWidget* parent) : TfrmZQI030(QStringLiteral("VCI120"), p
     // rows come from confirmation and go with its cancellation
     for (QPushButton* b : {bbtAdd, bbtDelete, bbtPrint, bbtPreview})
         b->hide();
+    // the all-data box of the spreadsheet: in the button strip's height
+    // without its caption
+    grpExcel->setTitle(QString());
+    grpExcel->layout()->setContentsMargins(4, 0, 4, 0);
     grpExcel->show();
 
     buildSearch();
