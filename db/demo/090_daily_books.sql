@@ -1,6 +1,6 @@
 -- The daily books of the demo: a busy cash day on 2026-12-10 (the restaurant
 -- and the shop hand in their takings, petty cash is paid out, cash goes to
--- the bank), the checking account opened that day at 국민은행, the receipts
+-- the bank), the MMDA account opened that day at 중소기업은행, the receipts
 -- the reservation system applied to reservation deposits, and the operating
 -- income/expense rows classified as the accountant did. The slips are
 -- written unconfirmed and confirmed through the engine.
@@ -31,7 +31,7 @@ INSERT INTO demo_day_slip (n, dept, remark, amount, kind, acct, item) VALUES
   (11, '1211', '설악리조트 출장 교통비 (정프론트)', 86400, 'COST', '7520220', '1211'),
   (12, '2130', '설악리조트 공용 소모품 구입',     124300, 'COST', '7130510', '2190'),
   (13, '1111', '현금 매출금 국민은행 입금',     9000000, 'BANK', '1110120', NULL),
-  (14, '1111', '국민은행 당좌예금 개설 입금',  50000000, 'OPEN', '1110130', NULL);
+  (14, '1111', '중소기업은행 MMDA 개설 입금', 50000000, 'OPEN', '1110230', NULL);
 
 UPDATE demo_day_slip
    SET slip_no = 'K26' || lpad(nextval('pk_v_slip_01.slip_no_2026')::TEXT, 5, '0');
@@ -47,7 +47,7 @@ INSERT INTO vb011ms (slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amou
 SELECT s.slip_no, x.seq, x.acct, s.remark, x.d, x.c, 27
   FROM demo_day_slip s
   CROSS JOIN LATERAL (VALUES
-    (0, CASE s.kind WHEN 'SALE' THEN '1110110' WHEN 'COST' THEN s.acct WHEN 'BANK' THEN '1110120' ELSE '1110130' END,
+    (0, CASE s.kind WHEN 'SALE' THEN '1110110' WHEN 'COST' THEN s.acct WHEN 'BANK' THEN '1110120' ELSE '1110230' END,
      s.amount, 0::NUMERIC),
     (1, CASE s.kind WHEN 'SALE' THEN s.acct WHEN 'COST' THEN '1110110' WHEN 'BANK' THEN '1110110' ELSE '1110120' END,
      0::NUMERIC, s.amount)) x(seq, acct, d, c);
@@ -69,11 +69,13 @@ SELECT l.slip_no, l.slip_seq_no, v.lineup_no, v.mg_code, v.detail, v.name, l.acc
      WHERE l.acct_code ~ '^7'
     -- deposit lines: bank and account number
     UNION ALL
-    SELECT 1, '103', '0300000001', '국민은행' WHERE l.acct_code IN ('1110120', '1110130')
+    SELECT 1, '103', CASE l.acct_code WHEN '1110120' THEN '0300000001' ELSE '0300000006' END,
+           CASE l.acct_code WHEN '1110120' THEN '국민은행' ELSE '중소기업은행' END
+     WHERE l.acct_code IN ('1110120', '1110230')
     UNION ALL
-    SELECT 2, '104', CASE l.acct_code WHEN '1110120' THEN '054-21-0456-789' ELSE '054-01-0123-456' END,
-           CASE l.acct_code WHEN '1110120' THEN '운영자금 보통예금' ELSE '당좌예금' END
-     WHERE l.acct_code IN ('1110120', '1110130')) v;
+    SELECT 2, '104', CASE l.acct_code WHEN '1110120' THEN '054-21-0456-789' ELSE '010-123456-01-011' END,
+           CASE l.acct_code WHEN '1110120' THEN '운영자금 보통예금' ELSE 'MMDA' END
+     WHERE l.acct_code IN ('1110120', '1110230')) v;
 
 SELECT pk_v_post.leave_engine();
 

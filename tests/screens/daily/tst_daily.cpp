@@ -230,6 +230,12 @@ void TestDaily::initTestCase()
                   {{QStringLiteral("7520220"), 300000, 0, {{"141", "1111"}, {"118", "2121"}}},
                    {QStringLiteral("7530510"), 200000, 0, {{"141", "1111"}}},
                    {QStringLiteral("1110110"), 0, 500000, {}}});
+    // a cash receipt on an account whose five-digit group has no "00" account
+    m_db->ownerExec(QStringLiteral("INSERT INTO va020ms (acct_code, p_acct_code, acc_level, acct_name, acct_sname, acct_pname, "
+                                   "slip_yn, dc_div) VALUES ('5990110', '5000000', '5', '기타 잡수입', '기타잡수입', '기타 잡수입', "
+                                   "'Y', 'C')"));
+    confirmedSlip(QStringLiteral("K2699002"), dayText(kTestDay),
+                  {{QStringLiteral("1110110"), 70000, 0, {}}, {QStringLiteral("5990110"), 0, 70000, {}}});
 }
 
 void TestDaily::demoBooksAgree()
@@ -245,6 +251,7 @@ void TestDaily::threeBooksAgree_data()
     QTest::newRow("first day of the term") << QDate(2026, 1, 2);
     QTest::newRow("no lines at all") << QDate(2026, 12, 12);
     QTest::newRow("closed month") << QDate(2026, 11, 10);
+    QTest::newRow("the tests' own day") << kTestDay;
 }
 
 // The previous day's and the closing cash of the three books are one figure,
@@ -325,6 +332,13 @@ void TestDaily::threeBooksAgree()
     QCOMPARE(s->value(cash - 1, QStringLiteral("CASH_DAMT")).toLongLong() - s->value(cash - 1, QStringLiteral("CASH_CAMT")).toLongLong(),
              before - after);
     QCOMPARE(sheet.RecordCount, s->recordCount());
+    // an account whose group has no "00" account is listed on its own
+    if (day == kTestDay) {
+        const int own = s->findRow(QStringLiteral("ACCT_CODE"), {QStringLiteral("5990110")});
+        QVERIFY(own >= 0);
+        QCOMPARE(s->fieldAsString(own, QStringLiteral("ACCT_PNAME")), QStringLiteral("기타 잡수입"));
+        QCOMPARE(s->value(own, QStringLiteral("CASH_CAMT")).toLongLong(), 70000);
+    }
 }
 
 void TestDaily::depositsAgreeWithTheTrialBalance_data()
@@ -377,20 +391,20 @@ void TestDaily::depositsAgreeWithTheTrialBalance()
                     {Session::workstationIp}));
 }
 
-// The checking account opened on the busy day had no balance before it: it
-// is listed all the same.
+// The MMDA account opened on the busy day had no balance before it: it is
+// listed all the same.
 void TestDaily::accountOpenedThisMonthIsListed()
 {
     Screen<TfrmVCI010> report;
     report.searchDay(kBusyDay);
     RecordSet* deposits = report.deposits();
     const int row = deposits->findRow(QStringLiteral("ACCT_CODE;ITEM_DESC2"),
-                                      {QStringLiteral("1110130"), QStringLiteral("054-01-0123-456")});
+                                      {QStringLiteral("1110230"), QStringLiteral("010-123456-01-011")});
     QVERIFY(row >= 0);
     QCOMPARE(deposits->value(row, QStringLiteral("BF_AMT")).toLongLong(), 0);
     QCOMPARE(deposits->value(row, QStringLiteral("DR_AMT")).toLongLong(), 50000000);
     QCOMPARE(deposits->value(row, QStringLiteral("AF_AMT")).toLongLong(), 50000000);
-    QCOMPARE(deposits->fieldAsString(row, QStringLiteral("ITEM_DESC1NM")), QStringLiteral("국민은행"));
+    QCOMPARE(deposits->fieldAsString(row, QStringLiteral("ITEM_DESC1NM")), QStringLiteral("중소기업은행"));
     QCOMPARE(report.RecordCount, deposits->recordCount());
 }
 
@@ -552,8 +566,8 @@ void TestDaily::depositTabSwitchSearchesAgain()
     RecordSet* account = s.byAccount();
     QVERIFY(account->isOpen());
     QCOMPARE(s.RecordCount, account->recordCount());
-    // the checking account opened on the busy day has its own subtotal
-    const int opened = account->findRow(QStringLiteral("ACCT_NAME"), {QStringLiteral("당좌예금")});
+    // the MMDA account opened on the busy day has its own subtotals
+    const int opened = account->findRow(QStringLiteral("ACCT_NAME"), {QStringLiteral("MMDA")});
     QVERIFY(opened >= 0);
     QCOMPARE(account->fieldAsString(opened + 1, QStringLiteral("MG1")), QStringLiteral("은 행 소 계"));
     QCOMPARE(account->fieldAsString(opened + 2, QStringLiteral("ACCT_NAME")), QStringLiteral("계 정 소 계"));
@@ -561,6 +575,15 @@ void TestDaily::depositTabSwitchSearchesAgain()
     QCOMPARE(account->fieldAsString(account->recordCount() - 1, QStringLiteral("ACCT_NAME")), QStringLiteral("합 계"));
     QCOMPARE(account->value(account->recordCount() - 1, QStringLiteral("DAMT")).toLongLong(),
              s.byBank()->value(s.byBank()->recordCount() - 1, QStringLiteral("DAMT")).toLongLong());
+    // its print: the account on its rows, nothing on bank subtotals
+    std::unique_ptr<TfrmZZP010> layout = s.buildReport();
+    QCOMPARE(layout->name(), QStringLiteral("frmVCI022"));
+    QStringList accounts;
+    for (const PrintPage& page : layout->pageModel().pages)
+        accounts << page.texts(QStringLiteral("qrlFirst"));
+    QVERIFY(accounts.contains(QStringLiteral("MMDA")));
+    QVERIFY(accounts.contains(QStringLiteral("계 정 소 계")));
+    QCOMPARE(accounts.last(), QStringLiteral("합 계"));
 }
 
 void TestDaily::emptyPeriodShowsOnlyTheTotal()
