@@ -84,4 +84,16 @@ BEGIN
 END
 $$;
 
+-- Daily books: the receipts the reservation system writes (AB010MS) are read
+-- only; the classifications kept across a cancelled confirmation (VZ101MS)
+-- are written only by the database's triggers.
+DO $$
+DECLARE
+  app_user TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+BEGIN
+  EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON public.ab010ms FROM %I', app_user);
+  EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON public.vz101ms FROM %I', app_user);
+END
+$$;
+
 DROP TABLE grant_target;

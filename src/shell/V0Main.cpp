@@ -4,6 +4,14 @@
 #include "screens/closing/VKI025.h"
 #include "screens/closing/VKI030.h"
 #include "screens/closing/VKI090.h"
+#include "screens/daily/VCI010.h"
+#include "screens/daily/VCI020.h"
+#include "screens/daily/VCI030.h"
+#include "screens/daily/VCI050.h"
+#include "screens/daily/VCI090.h"
+#include "screens/daily/VCI095.h"
+#include "screens/daily/VCI100.h"
+#include "screens/daily/VCI120.h"
 #include "screens/master/VAI020.h"
 #include "screens/master/VAI030.h"
 #include "screens/master/VAI040.h"
@@ -36,9 +44,9 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
         {"VBI010", {}}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", makeScreen<TfrmVBI030>()}, {"VBI040", makeScreen<TfrmVBI040>()}, {"VBI050", {}}, {"VBI060", {}},
         {"VBI070", {}}, {"VBS080", makeScreen<TfrmVBS080>()}, {"VBI090", {}},
-        {"VCI010", {}}, {"VCI020", {}}, {"VCI030", {}}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", {}},
-        {"VCI060", {}}, {"VCI070", {}}, {"VCI080", {}}, {"VCI085", {}}, {"VCI090", {}}, {"VCI095", {}},
-        {"VCI100", {}}, {"VCI110", {}}, {"VCI120", {}}, {"VCS130", {}}, {"VCS040", makeScreen<TfrmVCS040>()},
+        {"VCI010", makeScreen<TfrmVCI010>()}, {"VCI020", makeScreen<TfrmVCI020>()}, {"VCI030", makeScreen<TfrmVCI030>()}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", makeScreen<TfrmVCI050>()},
+        {"VCI060", {}}, {"VCI070", {}}, {"VCI080", {}}, {"VCI085", {}}, {"VCI090", makeScreen<TfrmVCI090>()}, {"VCI095", makeScreen<TfrmVCI095>()},
+        {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", {}}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", {}}, {"VCS040", makeScreen<TfrmVCS040>()},
         {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", {}}, {"VDI030", {}},
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
         {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
