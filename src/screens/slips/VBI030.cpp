@@ -170,10 +170,10 @@ void TfrmVBI030::buildLists()
     connect(rgrGrid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         toggleTick(index.row(), rgrGrid->fieldOf(index.column()));
     });
-    connect(rgrGrid, &DataGrid::recordDoubleClicked, this, [this](int row) {
+    connect(rgrGrid, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         // A double click on a tick only ticks.
-        if (!isTickField(rgrGrid->fieldOf(rgrGrid->currentIndex().column())))
-            openSlipOfRow(row, QStringLiteral("VBI020"));
+        if (!isTickField(rgrGrid->fieldOf(index.column())))
+            openSlipOfRow(index.row(), QStringLiteral("VBI020"));
     });
     connect(RealDBGrid1, &DataGrid::recordDoubleClicked, this, [this] {
         if (cdsGrid->isOpen() && !cdsGrid->isEmpty())

@@ -37,6 +37,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlError>
@@ -194,10 +195,16 @@ public:
         auto* grid = get<DataGrid>(gridName);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row, field));
     }
+    // The events of a user's double click: press and release, then the
+    // second press, the double click and the release.
     void doubleClickCell(const char* gridName, int row, const QString& field)
     {
         auto* grid = get<DataGrid>(gridName);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row, field));
+        const QPoint at = cellCentre(grid, row, field);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
     }
     int state() const { return this->State; }
 };
@@ -547,6 +554,13 @@ void TestConfirmation::answeredNoRunsNothing()
     searchSlips(s, QStringLiteral("2027-02-04"), QStringLiteral("2027-02-04"));
     s.clickCell("rgrGrid", rowOf(s.slips(), "TNO00001"), QStringLiteral("SLIP_YN"));
     s.setDate("DateTimePicker1", QStringLiteral("2027-02-04"));
+    // The confirmed amount: a whole number shown grouped, anything else 0.
+    for (const auto& [typed, shown] : {std::pair{"12,3a", "0"}, std::pair{"1.5", "0"}, std::pair{"-2500", "-2,500"},
+                                       std::pair{"7,000", "7,000"}}) {
+        s.get("Edit3")->setText(QLatin1String(typed));
+        emit s.get("Edit3")->editingFinished();
+        QCOMPARE(s.get("Edit3")->text(), QLatin1String(shown));
+    }
     m_dialogs->yesNoAnswers = {false};
     s.click("bbtSave");
     QCOMPARE(m_dialogs->texts(), QStringList{question(QStringLiteral("2027-02-04"))});
@@ -558,20 +572,27 @@ void TestConfirmation::answeredNoRunsNothing()
     s.click("bbtSave");
     QCOMPARE(m_dialogs->texts(), (QStringList{question(QStringLiteral("2027-02-04")), kDone}));
     QCOMPARE(confDate(QStringLiteral("TNO00001")), QStringLiteral("2027-02-04"));
+    QCOMPARE(number(QStringLiteral("SELECT acct_amt FROM vz100ms WHERE slip_no = 'TNO00001'")), 7000);
 }
 
 void TestConfirmation::nothingTickedStillRefreshes()
 {
     insertSlip(QStringLiteral("TNT00001"), QStringLiteral("2027-02-05"), cashSale(10000));
+    insertSlip(QStringLiteral("TNT00002"), QStringLiteral("2027-02-05"), cashSale(20000));
     ConfirmScreen s;
+    s.get<QRadioButton>("rdoApprovalN")->setChecked(true);
     searchSlips(s, QStringLiteral("2027-02-05"), QStringLiteral("2027-02-05"));
-    QCOMPARE(field(s.slips(), "TNT00001", "CONF_YN"), QStringLiteral("N"));
-    // Another user confirms meanwhile; the refreshed list shows it.
+    QCOMPARE(s.slips()->recordCount(), 2);
+    // Another user confirms one meanwhile; the list is read again under the
+    // same choices, so it leaves the unconfirmed list.
     QCOMPARE(journalize(QStringLiteral("1"), QStringLiteral("TNT00001"), QStringLiteral("2027-02-06")), QStringLiteral("T"));
     s.click("bbtSave");
     QCOMPARE(m_dialogs->texts(), (QStringList{question(QDate::currentDate().toString(Qt::ISODate)), kDone}));
-    QCOMPARE(field(s.slips(), "TNT00001", "CONF_YN"), QStringLiteral("Y"));
+    QVERIFY(s.get<QRadioButton>("rdoApprovalN")->isChecked());
+    QCOMPARE(s.slips()->recordCount(), 1);
+    QCOMPARE(s.slips()->fieldAsString(0, QStringLiteral("SLIP_NO")), QStringLiteral("TNT00002"));
     QCOMPARE(confDate(QStringLiteral("TNT00001")), QStringLiteral("2027-02-06"));
+    QCOMPARE(confDate(QStringLiteral("TNT00002")), QString());
 }
 
 void TestConfirmation::authorityRefusedByTheScreen_data()
@@ -643,19 +664,25 @@ void TestConfirmation::refusalRollsBackTheWholeRun_data()
     QTest::addColumn<QString>("undo");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("acceptYm");  // the operating month of the strip; empty: its default
     QTest::newRow("deleted meanwhile") << "" << "UPDATE vb010ms SET slip_del_yn = 'Y' WHERE slip_no = :bad" << ""
-                                       << "2027-02-12" << "삭제된 전표";
+                                       << "2027-02-12" << "삭제된 전표" << "";
     QTest::newRow("unbalanced") << "UPDATE vb011ms SET d_amount = d_amount + 1 WHERE slip_no = :bad AND slip_seq_no = 0"
-                                << "" << "" << "2027-02-12" << "합계가 맞지 않는";
+                                << "" << "" << "2027-02-12" << "합계가 맞지 않는" << "";
     QTest::newRow("written on a closed day")
         << "UPDATE vi011dt SET close_yn = 'Y' WHERE y_month = '202702' AND day = '11'" << ""
-        << "UPDATE vi011dt SET close_yn = 'N' WHERE y_month = '202702' AND day = '11'" << "2027-02-12" << "마감";
+        << "UPDATE vi011dt SET close_yn = 'N' WHERE y_month = '202702' AND day = '11'" << "2027-02-12" << "마감" << "";
     QTest::newRow("confirmation day closed")
         << "UPDATE vi011dt SET close_yn = 'Y' WHERE y_month = '202702' AND day = '13'" << ""
-        << "UPDATE vi011dt SET close_yn = 'N' WHERE y_month = '202702' AND day = '13'" << "2027-02-13" << "마감";
-    QTest::newRow("outside every term") << "" << "" << "" << "2031-05-01" << "등록된 기수가 없습니다";
-    QTest::newRow("confirmed meanwhile") << "" << "CONFIRM" << "" << "2027-02-12" << "이미 확정된 전표";
-    QTest::newRow("held by another connection") << "" << "HOLD" << "" << "2027-02-12" << "다른 사용자가 처리 중인 전표";
+        << "UPDATE vi011dt SET close_yn = 'N' WHERE y_month = '202702' AND day = '13'" << "2027-02-13" << "마감" << "";
+    QTest::newRow("outside every term") << "" << "" << "" << "2031-05-01" << "등록된 기수가 없습니다" << "";
+    QTest::newRow("confirmed meanwhile") << "" << "CONFIRM" << "" << "2027-02-12" << "이미 확정된 전표" << "";
+    QTest::newRow("held by another connection") << "" << "HOLD" << "" << "2027-02-12" << "다른 사용자가 처리 중인 전표"
+                                                << "";
+    // The operating registration's answer counts like the confirmation's:
+    // refused after the first slip was confirmed, it takes the run back.
+    QTest::newRow("operating month no month") << "" << "" << "" << "2027-02-12" << "영업수지 적용월이 올바르지 않습니다"
+                                              << "202713";
 }
 
 void TestConfirmation::refusalRollsBackTheWholeRun()
@@ -665,6 +692,7 @@ void TestConfirmation::refusalRollsBackTheWholeRun()
     QFETCH(QString, undo);
     QFETCH(QString, day);
     QFETCH(QString, expected);
+    QFETCH(QString, acceptYm);
     static int run = 0;
     ++run;
     const QString good1 = QStringLiteral("TRB%1A").arg(run, 2, 10, QLatin1Char('0'));
@@ -691,6 +719,8 @@ void TestConfirmation::refusalRollsBackTheWholeRun()
     for (int row = 0; row < 3; ++row)
         s.clickCell("rgrGrid", row, QStringLiteral("SLIP_YN"));
     s.setDate("DateTimePicker1", day);
+    if (!acceptYm.isEmpty())
+        s.get("medAccept_YM")->setText(acceptYm);
     std::unique_ptr<SlipHolder> holder;
     if (after == QLatin1String("HOLD"))
         holder = std::make_unique<SlipHolder>(m_db->name(), bad, QStringLiteral("2027-02-12"));
@@ -728,6 +758,7 @@ void TestConfirmation::refusalRollsBackTheWholeRun()
     if (day.startsWith(QLatin1String("2027"))) {
         // Without the bad slip the same run goes through whole.
         s.clickCell("rgrGrid", 1, QStringLiteral("SLIP_YN"));
+        s.get("medAccept_YM")->setText(QStringLiteral("202702"));
         m_dialogs->clear();
         s.click("bbtSave");
         QCOMPARE(m_dialogs->lastText(), kDone);
@@ -814,8 +845,11 @@ void TestConfirmation::handOffsToSlipEntryAndOperatingScreen()
     s->findChild<QPushButton*>(QStringLiteral("bbtSearch"))->click();
     QCOMPARE(s->slips()->recordCount(), 1);
     DataGrid* grid = s->slipGrid();
-    const QModelIndex index = grid->model()->index(0, grid->columnOf(QStringLiteral("SLIP_NO")));
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+    const QPoint at = grid->visualRect(grid->model()->index(0, grid->columnOf(QStringLiteral("SLIP_NO")))).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
     auto* entry = qobject_cast<TfrmVBI020*>(main.screenOf(QStringLiteral("VBI020")));
     QVERIFY(entry);
     QTRY_COMPARE(entry->currentSlipNo(), QStringLiteral("THO00001"));
@@ -1039,6 +1073,24 @@ void TestConfirmation::registerAgreesWithTheBooks()
         ++subtotals;
     }
     QCOMPARE(rows->recordCount(), int(number(QStringLiteral("SELECT count(*) FROM vb010ms h") + range)) + subtotals + 1);
+
+    // Printed over several pages, every row once, each page with the total.
+    PageModel previewed;
+    m_dialogs->onDialog = [&](QDialog* d) {
+        if (auto* window = qobject_cast<PreviewWindow*>(d))
+            previewed = window->pane()->pageModel();
+        return int(QDialog::Accepted);
+    };
+    s.click("bbtPreview");
+    QVERIFY(previewed.pageCount() > 1);
+    QStringList printed = pageTexts(previewed, QStringLiteral("qrlSlipNo"));
+    QCOMPARE(printed.size(), rows->recordCount());
+    for (int r = 0; r < rows->recordCount(); ++r)
+        QCOMPARE(printed[r], rows->fieldAsString(r, QStringLiteral("SLIP_NO")));
+    for (const PrintPage& page : previewed.pages)
+        QCOMPARE(page.texts(QStringLiteral("qrlPageTotal")), QStringList{QString::number(previewed.pageCount())});
+    QCOMPARE(pageTexts(previewed, QStringLiteral("qrlDebit")).last(),
+             QLocale(QLocale::English).toString(rows->value(last, QStringLiteral("TOTAL_D_AMT")).toLongLong()));
 }
 
 void TestConfirmation::registerPrintedForTheRangeShown()

@@ -338,6 +338,10 @@ void TestStatements::figuresAgreeWithTheConfirmedLines()
     for (int i = 0; i < total.size(); i += 2)
         QVERIFY2(total[i] == total[i + 1], qPrintable(kAmounts[i] + QStringLiteral(" %1 <> %2").arg(total[i]).arg(total[i + 1])));
     QVERIFY(total[2] > 0);
+    // Shown with thousands separators.
+    const int totalRow = tb->findRow(QStringLiteral("ACCT_CODE"), {kTotal});
+    QCOMPARE(s.resultGrid()->model()->index(totalRow, s.resultGrid()->columnOf(QStringLiteral("D_AMOUNT"))).data().toString(),
+             QLocale(QLocale::English).toString(total[2]));
 }
 
 void TestStatements::onlyConfirmedLinesCount()
