@@ -10,6 +10,7 @@
 #include "common/Query.h"
 #include "common/Session.h"
 #include "common/Transaction.h"
+#include "common/WaitWindow.h"
 #include "framework/print/PreviewWindow.h"
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
@@ -252,7 +253,9 @@ void TestStatements::init()
 void TestStatements::cleanup()
 {
     m_dialogs.reset();
+    // However a run ended, its transaction and its wait window are gone.
     QVERIFY(!SharedTransaction::instance().inTransaction());
+    QVERIFY(!WaitWindow() || !WaitWindow()->isVisible());
 }
 
 void TestStatements::figuresAgreeWithTheConfirmedLines_data()
@@ -466,6 +469,8 @@ void TestStatements::printHeadedByTheMonthSearched()
     s.search(searched);
     RecordSet* tb = s.result();
     QVERIFY(tb->recordCount() > 0);
+    // Another month in the field by the time of printing (another term, or
+    // none at all) changes nothing: the print is of the rows shown.
     s.setMonthField(fieldAtPrint);
 
     const PageModel model = previewOf(s, *m_dialogs);
