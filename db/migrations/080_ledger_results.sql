@@ -1,14 +1,17 @@
 -- Result tables of the ledger procedures, one set of rows per workstation
--- address; each run replaces its address's rows whole.
+-- address; each run replaces its address's rows whole. They are scratch
+-- rows that a run writes anew, so they skip the write-ahead log (a crash
+-- empties them, and the next search fills them again). Their keys are
+-- ASCII and compared bytewise ("C"), which keeps writing a long ledger cheap.
 SET client_min_messages = warning;
 
 -- General ledger rows: per account the balance brought forward, the
 -- confirmed lines and after each month with lines its month and cumulative
 -- totals, with the balance after every row; SEQ_NO orders an account's rows.
-CREATE TABLE vc070pr (
-  ip_addr     VARCHAR(20)   NOT NULL,
+CREATE UNLOGGED TABLE vc070pr (
+  ip_addr     VARCHAR(20)   COLLATE "C" NOT NULL,
   seq_no      INTEGER       NOT NULL,
-  acct_sbj_cd CHAR(7)       NOT NULL,
+  acct_sbj_cd CHAR(7)       COLLATE "C" NOT NULL,
   slip_dt     DATE,
   rmk         VARCHAR(255),
   db_amt      NUMERIC(17,0) NOT NULL DEFAULT 0,
@@ -18,8 +21,8 @@ CREATE TABLE vc070pr (
 );
 
 -- Ledger of a balance-managed account by balance-item values.
-CREATE TABLE vc080pr (
-  ip_addr     VARCHAR(20)   NOT NULL,
+CREATE UNLOGGED TABLE vc080pr (
+  ip_addr     VARCHAR(20)   COLLATE "C" NOT NULL,
   seq_no      INTEGER       NOT NULL,
   conf_dt     DATE,
   slip_no     VARCHAR(14),
@@ -35,8 +38,8 @@ CREATE TABLE vc080pr (
 );
 
 -- Balance statement: per account and combination of balance-item values.
-CREATE TABLE vc085pr (
-  ip_addr      VARCHAR(20)   NOT NULL,
+CREATE UNLOGGED TABLE vc085pr (
+  ip_addr      VARCHAR(20)   COLLATE "C" NOT NULL,
   acct_cd      VARCHAR(7)    NOT NULL,
   item_cd1     VARCHAR(3),
   item_desc1   VARCHAR(100),

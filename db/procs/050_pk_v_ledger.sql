@@ -259,10 +259,14 @@ CREATE OR REPLACE FUNCTION pk_v_ledger.ledger_pass(p_source TEXT, p_accts TEXT[]
                                                    p_yd NUMERIC[], p_yc NUMERIC[], p_side INTEGER)
 RETURNS TABLE (row_kind TEXT, acct_date DATE, slip_no VARCHAR, slip_seq_no INTEGER, ref_data VARCHAR,
                d_amount NUMERIC, c_amount NUMERIC, balance NUMERIC)
-LANGUAGE plpgsql STABLE AS
+LANGUAGE plpgsql STABLE
+-- a year's lines of one account are sorted in memory
+SET work_mem = '64MB' AS
 $$
 DECLARE
   v_lines TEXT;
+  v_bd    NUMERIC[] := ARRAY[0];
+  v_bc    NUMERIC[] := ARRAY[0];
   v_item  CONSTANT TEXT :=
     ' AND ($6[%1$s] IS NULL OR EXISTS (SELECT 1 FROM vb011dt i JOIN va040ms q ON q.acct_code = i.acct_code'
     ' AND q.lineup_no = i.lineup_no AND q.use_yn = ''Y'' AND q.bal_no = %1$s'
@@ -292,55 +296,64 @@ BEGIN
   IF v_lines IS NULL THEN
     RAISE EXCEPTION 'unknown ledger source %', p_source;
   END IF;
-  -- One sort of the lines gives the running balance; months are summed from
-  -- the same lines, and the rows come out in the ledger's order.
+  -- the lines of the period before each part, when it has several
+  IF cardinality(p_seg_from) > 1 THEN
+    EXECUTE format('SELECT array_agg(coalesce(x.d, 0) ORDER BY s.k), array_agg(coalesce(x.c, 0) ORDER BY s.k)'
+                   '  FROM unnest($7::DATE[]) WITH ORDINALITY s(f, k)'
+                   '  LEFT JOIN LATERAL (SELECT sum(l.d_amount) AS d, sum(l.c_amount) AS c FROM (%s) l'
+                   '                      WHERE l.conf_date < s.f) x ON true', v_lines)
+      INTO v_bd, v_bc
+      USING p_accts, p_from, p_to, p_mg_code, p_mg_detail, p_values, p_seg_from;
+  END IF;
+  -- The rows in the ledger's order are the lines in month, date, slip and
+  -- line order with the summary rows among them (a part's brought-forward
+  -- row before its first day's lines, a month's rows after its last day's,
+  -- the total last), so one sort and running sums over it give every
+  -- figure: the balance is the part's opening moved by the lines since the
+  -- part began, the month's totals are summed within the month, and a
+  -- month's rows are kept only where it has lines. The part of a row is
+  -- found among the parts' first days (width_bucket). Amounts are summed as
+  -- whole numbers of at most fifteen digits (bigint). Slip numbers are
+  -- ASCII: compared bytewise, which is their order and much cheaper than the
+  -- database's collation.
   RETURN QUERY EXECUTE format($q$
-    WITH seg AS (
-      SELECT s.k::INTEGER AS k, s.f, s.t, s.opening, s.yd, s.yc
-        FROM unnest($7::DATE[], $8::DATE[], $9::NUMERIC[], $10::NUMERIC[], $11::NUMERIC[])
-             WITH ORDINALITY s(f, t, opening, yd, yc, k)),
-    ln AS MATERIALIZED (
-      SELECT s.k, l.conf_date, l.slip_no, l.slip_seq_no, l.ref_data, l.d_amount, l.c_amount,
-             date_trunc('month', l.conf_date)::DATE AS mon,
-             s.opening + $12 * sum(l.d_amount - l.c_amount)
-               OVER (PARTITION BY s.k ORDER BY l.conf_date, l.slip_no, l.slip_seq_no ROWS UNBOUNDED PRECEDING) AS bal
-        FROM (%s) l JOIN seg s ON l.conf_date BETWEEN s.f AND s.t),
-    mon AS (
-      SELECT m.k, m.mon, m.md, m.mc,
-             s.opening + $12 * sum(m.md - m.mc) OVER w AS bal,
-             s.yd + sum(m.md) OVER w AS yd, s.yc + sum(m.mc) OVER w AS yc
-        FROM (SELECT ln.k, ln.mon, sum(ln.d_amount) AS md, sum(ln.c_amount) AS mc FROM ln GROUP BY 1, 2) m
-        JOIN seg s ON s.k = m.k
-      WINDOW w AS (PARTITION BY m.k ORDER BY m.mon)),
-    tot AS (
-      SELECT coalesce(sum(ln.d_amount), 0) AS td, coalesce(sum(ln.c_amount), 0) AS tc,
-             (SELECT s.opening + $12 * coalesce((SELECT sum(x.d_amount - x.c_amount) FROM ln x WHERE x.k = s.k), 0)
-                FROM seg s ORDER BY s.k DESC LIMIT 1) AS bal
-        FROM ln)
-    SELECT r.row_kind, r.acct_date, r.slip_no, r.slip_seq_no, r.ref_data, r.d_amount, r.c_amount, r.balance
-      FROM (SELECT 'B'::TEXT AS row_kind, s.f AS acct_date, NULL::VARCHAR AS slip_no, NULL::INTEGER AS slip_seq_no,
-                   NULL::VARCHAR AS ref_data, 0::NUMERIC AS d_amount, 0::NUMERIC AS c_amount, s.opening AS balance,
-                   s.k, DATE '0001-01-01' AS mon, 0 AS part
-              FROM seg s
-            UNION ALL
-            SELECT 'L', ln.conf_date, ln.slip_no, ln.slip_seq_no, ln.ref_data, ln.d_amount, ln.c_amount, ln.bal,
-                   ln.k, ln.mon, 1
-              FROM ln
-            UNION ALL
-            SELECT 'M', (mon.mon + INTERVAL '1 month - 1 day')::DATE, NULL, NULL, NULL, mon.md, mon.mc, mon.bal,
-                   mon.k, mon.mon, 2
-              FROM mon
-            UNION ALL
-            SELECT 'Y', (mon.mon + INTERVAL '1 month - 1 day')::DATE, NULL, NULL, NULL, mon.yd, mon.yc, mon.bal,
-                   mon.k, mon.mon, 3
-              FROM mon
-            UNION ALL
-            SELECT 'T', $3, NULL, NULL, NULL, tot.td, tot.tc, tot.bal, 2147483647, DATE '9999-12-31', 4
-              FROM tot) r
-     ORDER BY r.k, r.mon, r.part, r.acct_date, r.slip_no, r.slip_seq_no
+    WITH rows AS (
+      SELECT 'B'::TEXT AS row_kind, s.f AS acct_date, date_trunc('month', s.f)::DATE AS mon, 0 AS part,
+             NULL::VARCHAR AS slip_no, NULL::INTEGER AS slip_seq_no, NULL::VARCHAR AS ref_data,
+             0::NUMERIC AS d_amount, 0::NUMERIC AS c_amount
+        FROM unnest($7::DATE[]) s(f)
+      UNION ALL
+      SELECT 'L', l.conf_date, date_trunc('month', l.conf_date)::DATE, 1, l.slip_no, l.slip_seq_no, l.ref_data,
+             l.d_amount, l.c_amount
+        FROM (%s) l
+      UNION ALL
+      SELECT m.kind, (g.mon + INTERVAL '1 month - 1 day')::DATE, g.mon, m.part, NULL, NULL, NULL, 0, 0
+        FROM (SELECT generate_series(date_trunc('month', $2), $3, INTERVAL '1 month')::DATE AS mon) g
+       CROSS JOIN (VALUES ('M', 2), ('Y', 3)) m(kind, part)
+      UNION ALL
+      SELECT 'T', DATE '9999-12-31', DATE '9999-12-01', 4, NULL, NULL, NULL, 0, 0),
+    run AS (
+      SELECT r.*, width_bucket(least(r.acct_date, $3), $7::DATE[]) AS k,
+             sum(r.d_amount::BIGINT) OVER w AS ad, sum(r.c_amount::BIGINT) OVER w AS ac,
+             sum(r.d_amount::BIGINT) OVER m AS md, sum(r.c_amount::BIGINT) OVER m AS mc,
+             count(*) FILTER (WHERE r.part = 1) OVER m AS lines
+        FROM rows r
+      WINDOW w AS (ORDER BY r.mon, r.acct_date, r.part, r.slip_no COLLATE "C", r.slip_seq_no ROWS UNBOUNDED PRECEDING),
+             m AS (PARTITION BY r.mon ORDER BY r.acct_date, r.part, r.slip_no COLLATE "C", r.slip_seq_no
+                   ROWS UNBOUNDED PRECEDING))
+    SELECT run.row_kind, CASE WHEN run.part = 4 THEN $3 ELSE run.acct_date END, run.slip_no, run.slip_seq_no,
+           run.ref_data,
+           CASE run.part WHEN 2 THEN run.md WHEN 3 THEN ($10::NUMERIC[])[run.k] + run.ad - ($13::NUMERIC[])[run.k]
+                         WHEN 4 THEN run.ad ELSE run.d_amount END,
+           CASE run.part WHEN 2 THEN run.mc WHEN 3 THEN ($11::NUMERIC[])[run.k] + run.ac - ($14::NUMERIC[])[run.k]
+                         WHEN 4 THEN run.ac ELSE run.c_amount END,
+           ($9::NUMERIC[])[run.k] + $12 * (run.ad - run.ac - ($13::NUMERIC[])[run.k] + ($14::NUMERIC[])[run.k])
+      FROM run
+     WHERE run.part NOT IN (2, 3) OR run.lines > 0
+     ORDER BY run.mon, run.acct_date, run.part, run.slip_no COLLATE "C", run.slip_seq_no
   $q$, v_lines)
   USING p_accts, p_from, p_to, p_mg_code, p_mg_detail, p_values,
-        p_seg_from, p_seg_to, p_opening, p_yd, p_yc, p_side;
+        p_seg_from, p_seg_to, p_opening, p_yd, p_yc, p_side, v_bd, v_bc;
 END
 $$;
 

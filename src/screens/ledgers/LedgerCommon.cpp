@@ -4,9 +4,36 @@
 #include "common/Transaction.h"
 #include "common/WaitWindow.h"
 #include "lookups/PopupBtn.h"
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace Ledger {
+
+namespace {
+
+// F1 in a code field opens its lookup.
+class LookupKey : public QObject {
+public:
+    LookupKey(QLineEdit* field, TPopupBtn* button) : QObject(field), m_button(button) { field->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && m_button->isEnabled()) {
+                m_button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TPopupBtn* m_button;
+};
+
+}  // namespace
 
 void wireAccountLookup(TPopupBtn* button, QLineEdit* code, QLineEdit* name, bool contains)
 {
@@ -25,6 +52,7 @@ void wireAccountLookup(TPopupBtn* button, QLineEdit* code, QLineEdit* name, bool
                              QStringLiteral("계정명")});
     button->setColumnWidths({QStringLiteral("8"), QStringLiteral("22"), QStringLiteral("0"), QStringLiteral("22")});
     button->setLinkControl(code);
+    new LookupKey(code, button);
     name->setReadOnly(true);
     name->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button, &TPopupBtn::clicked, code, [button, code, name] {

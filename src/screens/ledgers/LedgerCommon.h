@@ -23,8 +23,9 @@ inline QString dayText(const QDate& day)
 }
 
 // Wires an account lookup: the accounts that take slips (USE_YN and SLIP_YN
-// 'Y'); a chosen row fills the code and the short name, a cancelled one
-// clears both; leaving a typed code looks it up (a single match is taken).
+// 'Y'); F1 in the code field opens it; a chosen row fills the code and the
+// short name, a cancelled one clears both; leaving a typed code looks it up
+// (a single match is taken).
 // contains: the typed text may stand anywhere in the code, else it starts it.
 void wireAccountLookup(TPopupBtn* button, QLineEdit* code, QLineEdit* name, bool contains = false);
 // Runs a lookup on the code field's text (nothing for an empty field).

@@ -189,6 +189,8 @@ void TfrmVCI040::DoSearch()
 {
     if (edtFAcctName->text().isEmpty()) {
         ShowInfo(QStringLiteral("계정과목을 선택하세요.!"));
+        State = stNone;
+        RefreshButtons();
         return;
     }
     SubsidiaryLedger ledger;

@@ -149,7 +149,8 @@ void TfrmVCI070::showAccountLines()
     cdsDetail->open(QStringLiteral("SELECT IP_ADDR, SEQ_NO, ACCT_SBJ_CD, SLIP_DT, RMK, DB_AMT, CR_AMT, TBAL\n"
                                    "  FROM VC070PR\n"
                                    " WHERE IP_ADDR = :P0 AND ACCT_SBJ_CD = :P1\n"
-                                   " ORDER BY SLIP_DT, SEQ_NO"),
+                                   // the procedure numbers an account's rows in date order
+                                   " ORDER BY SEQ_NO"),
                     {Session::workstationIp, account});
     for (const char* field : {"DB_AMT", "CR_AMT", "TBAL"})
         cdsDetail->setDisplayFormat(QLatin1String(field), QStringLiteral("#,###"));

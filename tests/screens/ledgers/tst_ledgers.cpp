@@ -31,6 +31,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
+#include "support/XlsReadBack.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -202,12 +203,14 @@ private slots:
     void generalLedgerRowsAndColours();
     void generalLedgerPrintsWhatWasSearched();
     void failedLedgerProcedureIsAnError();
+    void f1OpensTheAccountLookup();
     void itemValueLedgerBringsForwardItsOwnBalance();
     void subsidiaryRangeRestartsPerAccount();
     void pastDataReadsTheArchive();
     void lineOpensItsSlip();
     void accountLedgerMonthRowsDoNotMoveTheBalance();
     void balanceStatementAgreesWithLedgerByBalanceOrder();
+    void balanceStatementExports();
     void balancePositionsInOrder();
     void handOverWithAHiddenFirstColumnIsRefused();
     void businessSiteReportOfAClosedMonth();
@@ -465,6 +468,26 @@ void TestLedgers::failedLedgerProcedureIsAnError()
              QStringLiteral("E"));
 }
 
+// F1 in an account field lists the accounts that take slips; the chosen one
+// fills code and name, a cancelled lookup clears both.
+void TestLedgers::f1OpensTheAccountLookup()
+{
+    Screen<TfrmVCI070> screen;
+    QLineEdit* code = screen.get("edtFAcctCd");
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_F1);
+    QCOMPARE(m_dialogs->dialogsRun.size(), 1);
+    QVERIFY(!code->text().isEmpty());
+    QCOMPARE(number(QStringLiteral("SELECT count(*) FROM va020ms WHERE acct_code = :P0 AND slip_yn = 'Y' AND use_yn = 'Y'"),
+                    {code->text()}),
+             1LL);
+    QVERIFY(!screen.get("edtFAcctName")->text().isEmpty());
+    m_dialogs->onDialog = [](QDialog*) { return int(QDialog::Rejected); };
+    QTest::keyClick(code, Qt::Key_F1);
+    QVERIFY(code->text().isEmpty());
+    QVERIFY(screen.get("edtFAcctName")->text().isEmpty());
+}
+
 // With an item value the ledger brings forward that value's balance, counts
 // its lines only, and agrees with the ledger by balance order for it.
 void TestLedgers::itemValueLedgerBringsForwardItsOwnBalance()
@@ -656,6 +679,35 @@ void TestLedgers::balanceStatementAgreesWithLedgerByBalanceOrder()
         QVERIFY(HandOver::HandAcctCode.isEmpty());
     }
     QVERIFY(m_dialogs->texts().isEmpty());
+}
+
+// The export of the balance statement carries its title and the balances
+// the screen shows.
+void TestLedgers::balanceStatementExports()
+{
+    Screen<TfrmVCI085> screen;
+    screen.typeAccount("edtFAcctCd", QStringLiteral("1110120"));
+    screen.setDates(QDate(2026, 11, 1), QDate(2026, 11, 30));
+    screen.click("bbtSearch");
+    const QString path = m_dir.filePath(QStringLiteral("VCI085.xls"));
+    m_dialogs->fileNames = {path};
+    screen.click("bbtExcel");
+    const XlsReadBack::Sheet sheet = XlsReadBack::readSheet(path);
+    QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
+    QVERIFY(sheet.at(0, 0).text.contains(QStringLiteral("보통예금 잔액명세서")));
+    int balanceColumn = -1;
+    int headerRow = -1;
+    for (int row = 0; row < 4 && balanceColumn < 0; ++row)
+        for (int column = 0; column < sheet.columns; ++column)
+            if (sheet.at(row, column).text == QStringLiteral("잔   액")) {
+                balanceColumn = column;
+                headerRow = row;
+            }
+    QVERIFY(balanceColumn >= 0);
+    double sum = 0;
+    for (int row = headerRow + 1; row < sheet.rows; ++row)
+        sum += sheet.at(row, balanceColumn).number;
+    QCOMPARE(qint64(sum), plainBalance(QStringLiteral("1110120"), QStringLiteral("2026-11-30")));
 }
 
 // A position can be chosen only below chosen ones, on the screen and in the
