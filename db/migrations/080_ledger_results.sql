@@ -16,9 +16,11 @@ CREATE UNLOGGED TABLE vc070pr (
   rmk         VARCHAR(255),
   db_amt      NUMERIC(17,0) NOT NULL DEFAULT 0,
   cr_amt      NUMERIC(17,0) NOT NULL DEFAULT 0,
-  tbal        NUMERIC(17,0) NOT NULL DEFAULT 0,
-  CONSTRAINT vc070pr_pk PRIMARY KEY (ip_addr, acct_sbj_cd, seq_no)
+  tbal        NUMERIC(17,0) NOT NULL DEFAULT 0
 );
+-- No index: a run writes up to a year of an account's lines at once, and
+-- keeping an index on them costs more than scanning the few runs the table
+-- holds when the screen reads its rows.
 
 -- Ledger of a balance-managed account by balance-item values.
 CREATE UNLOGGED TABLE vc080pr (
