@@ -81,6 +81,14 @@ BEGIN
   END LOOP;
   EXECUTE format('GRANT EXECUTE ON FUNCTION pk_lookup.open_stored(TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT, TEXT) TO %I', lookup_role);
 
+  -- Ledgers: the result tables of the ledger procedures are written by those
+  -- procedures only; the client reads its workstation's rows.
+  FOREACH t IN ARRAY ARRAY['public.vc070pr', 'public.vc080pr', 'public.vc085pr'] LOOP
+    IF to_regclass(t) IS NOT NULL THEN
+      EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON %s FROM %I', t, app_user);
+    END IF;
+  END LOOP;
+
 END
 $$;
 

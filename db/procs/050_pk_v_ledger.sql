@@ -215,12 +215,155 @@ $$
    WHERE (SELECT session_id FROM t) IS NOT NULL
 $$;
 
--- The rows of a ledger over a period: 'B' the balance brought forward (and
--- again at the start of each further term), 'L' the confirmed lines in date,
--- slip and line order, 'M' after each month's lines its totals and 'Y' the
--- term-to-date totals through that month; 'T' the period's totals last. The
--- running balance follows the account's normal direction. With an item code
--- and value only the lines carrying that value count.
+-- The parts of a period in each fiscal term it touches, in order: the first
+-- starts on the period's first day, the last ends on its last day, the ones
+-- between are whole terms. A period outside every term is one part.
+CREATE OR REPLACE FUNCTION pk_v_ledger.period_segments(p_from DATE, p_to DATE)
+RETURNS TABLE (seg_no INTEGER, seg_from DATE, seg_to DATE, term_start DATE)
+LANGUAGE sql STABLE AS
+$$
+  WITH t AS (SELECT row_number() OVER (ORDER BY st_date)::INTEGER AS n, count(*) OVER () AS cnt, st_date, ed_date
+               FROM vi010ms WHERE st_date <= p_to AND ed_date >= p_from)
+  SELECT n, CASE WHEN n = 1 THEN p_from ELSE st_date END, CASE WHEN n = cnt THEN p_to ELSE ed_date END, st_date
+    FROM t
+  UNION ALL
+  SELECT 1, p_from, p_to, NULL::DATE WHERE NOT EXISTS (SELECT 1 FROM t)
+  ORDER BY 1
+$$;
+
+-- The account and, with p_with_children, every account below it in the
+-- account tree.
+CREATE OR REPLACE FUNCTION pk_v_ledger.accounts_under(p_acct TEXT, p_with_children BOOLEAN DEFAULT FALSE)
+RETURNS TEXT[]
+LANGUAGE sql STABLE AS
+$$
+  WITH RECURSIVE d(acct_code) AS (
+    SELECT p_acct::VARCHAR
+    UNION
+    SELECT a.acct_code FROM va020ms a JOIN d ON a.p_acct_code = d.acct_code AND a.acct_code <> a.p_acct_code
+     WHERE p_with_children)
+  SELECT array_agg(acct_code::TEXT ORDER BY acct_code) FROM d
+$$;
+
+-- The one pass that turns a ledger's lines into its rows (see ledger_rows).
+-- p_source names the lines: 'lines' the confirmed lines of the accounts,
+-- 'items' those carrying item p_mg_code with value p_mg_detail, 'balance'
+-- those of balance-managed accounts whose values at balance positions 1-3
+-- equal p_values (NULL: any), 'past_lines' and 'past_items' the same from
+-- the archived slips. Per part of the period (period_segments) the caller
+-- gives the opening balance and the term-to-date debits and credits before
+-- the part; the running balance moves by p_side.
+CREATE OR REPLACE FUNCTION pk_v_ledger.ledger_pass(p_source TEXT, p_accts TEXT[], p_from DATE, p_to DATE,
+                                                   p_mg_code TEXT, p_mg_detail TEXT, p_values TEXT[],
+                                                   p_seg_from DATE[], p_seg_to DATE[], p_opening NUMERIC[],
+                                                   p_yd NUMERIC[], p_yc NUMERIC[], p_side INTEGER)
+RETURNS TABLE (row_kind TEXT, acct_date DATE, slip_no VARCHAR, slip_seq_no INTEGER, ref_data VARCHAR,
+               d_amount NUMERIC, c_amount NUMERIC, balance NUMERIC)
+LANGUAGE plpgsql STABLE
+-- a year's lines of one account are sorted in memory
+SET work_mem = '64MB' AS
+$$
+DECLARE
+  v_lines TEXT;
+  v_bd    NUMERIC[] := ARRAY[0];
+  v_bc    NUMERIC[] := ARRAY[0];
+  v_item  CONSTANT TEXT :=
+    ' AND ($6[%1$s] IS NULL OR EXISTS (SELECT 1 FROM vb011dt i JOIN va040ms q ON q.acct_code = i.acct_code'
+    ' AND q.lineup_no = i.lineup_no AND q.use_yn = ''Y'' AND q.bal_no = %1$s'
+    ' WHERE i.slip_no = l.slip_no AND i.slip_seq_no = l.slip_seq_no AND i.mg_detail = $6[%1$s]))';
+BEGIN
+  v_lines := CASE p_source
+    WHEN 'lines' THEN
+      'SELECT l.conf_date, l.slip_no, l.slip_seq_no, l.ref_data, l.d_amount, l.c_amount FROM vb011ms l'
+      ' WHERE l.acct_code = ANY ($1) AND l.conf_date BETWEEN $2 AND $3'
+    WHEN 'past_lines' THEN
+      'SELECT l.conf_date, l.slip_no, l.slip_seq_no, l.ref_data, l.d_amount, l.c_amount FROM bkuser.vb011ms l'
+      ' WHERE l.acct_code = ANY ($1) AND l.conf_date BETWEEN $2 AND $3'
+    WHEN 'items' THEN
+      'SELECT i.conf_date, i.slip_no, i.slip_seq_no, l.ref_data, i.d_amount, i.c_amount FROM vb011dt i'
+      ' JOIN vb011ms l ON l.slip_no = i.slip_no AND l.slip_seq_no = i.slip_seq_no'
+      ' WHERE i.acct_code = ANY ($1) AND i.mg_code = $4 AND i.mg_detail = $5 AND i.conf_date BETWEEN $2 AND $3'
+    WHEN 'past_items' THEN
+      'SELECT i.conf_date, i.slip_no, i.slip_seq_no, l.ref_data, i.d_amount, i.c_amount FROM bkuser.vb011dt i'
+      ' JOIN bkuser.vb011ms l ON l.slip_no = i.slip_no AND l.slip_seq_no = i.slip_seq_no'
+      ' WHERE i.acct_code = ANY ($1) AND i.mg_code = $4 AND i.mg_detail = $5 AND i.conf_date BETWEEN $2 AND $3'
+    WHEN 'balance' THEN
+      'SELECT l.conf_date, l.slip_no, l.slip_seq_no, l.ref_data, l.d_amount, l.c_amount FROM vb011ms l'
+      ' JOIN va020ms a ON a.acct_code = l.acct_code AND a.bal_yn = ''Y'''
+      ' WHERE l.acct_code = ANY ($1) AND l.conf_date BETWEEN $2 AND $3'
+      || format(v_item, 1) || format(v_item, 2) || format(v_item, 3)
+  END;
+  IF v_lines IS NULL THEN
+    RAISE EXCEPTION 'unknown ledger source %', p_source;
+  END IF;
+  -- the lines of the period before each part, when it has several
+  IF cardinality(p_seg_from) > 1 THEN
+    EXECUTE format('SELECT array_agg(coalesce(x.d, 0) ORDER BY s.k), array_agg(coalesce(x.c, 0) ORDER BY s.k)'
+                   '  FROM unnest($7::DATE[]) WITH ORDINALITY s(f, k)'
+                   '  LEFT JOIN LATERAL (SELECT sum(l.d_amount) AS d, sum(l.c_amount) AS c FROM (%s) l'
+                   '                      WHERE l.conf_date < s.f) x ON true', v_lines)
+      INTO v_bd, v_bc
+      USING p_accts, p_from, p_to, p_mg_code, p_mg_detail, p_values, p_seg_from;
+  END IF;
+  -- The rows in the ledger's order are the lines in month, date, slip and
+  -- line order with the summary rows among them (a part's brought-forward
+  -- row before its first day's lines, a month's rows after its last day's,
+  -- the total last), so one sort and running sums over it give every
+  -- figure: the balance is the part's opening moved by the lines since the
+  -- part began, the month's totals are summed within the month, and a
+  -- month's rows are kept only where it has lines. The part of a row is
+  -- found among the parts' first days (width_bucket). Amounts are summed as
+  -- whole numbers of at most fifteen digits (bigint). Slip numbers are
+  -- ASCII: compared bytewise, which is their order and much cheaper than the
+  -- database's collation.
+  RETURN QUERY EXECUTE format($q$
+    WITH rows AS (
+      SELECT 'B'::TEXT AS row_kind, s.f AS acct_date, date_trunc('month', s.f)::DATE AS mon, 0 AS part,
+             NULL::VARCHAR AS slip_no, NULL::INTEGER AS slip_seq_no, NULL::VARCHAR AS ref_data,
+             0::NUMERIC AS d_amount, 0::NUMERIC AS c_amount
+        FROM unnest($7::DATE[]) s(f)
+      UNION ALL
+      SELECT 'L', l.conf_date, date_trunc('month', l.conf_date)::DATE, 1, l.slip_no, l.slip_seq_no, l.ref_data,
+             l.d_amount, l.c_amount
+        FROM (%s) l
+      UNION ALL
+      SELECT m.kind, (g.mon + INTERVAL '1 month - 1 day')::DATE, g.mon, m.part, NULL, NULL, NULL, 0, 0
+        FROM (SELECT generate_series(date_trunc('month', $2), $3, INTERVAL '1 month')::DATE AS mon) g
+       CROSS JOIN (VALUES ('M', 2), ('Y', 3)) m(kind, part)
+      UNION ALL
+      SELECT 'T', DATE '9999-12-31', DATE '9999-12-01', 4, NULL, NULL, NULL, 0, 0),
+    run AS (
+      SELECT r.*, width_bucket(least(r.acct_date, $3), $7::DATE[]) AS k,
+             sum(r.d_amount::BIGINT) OVER w AS ad, sum(r.c_amount::BIGINT) OVER w AS ac,
+             sum(r.d_amount::BIGINT) OVER m AS md, sum(r.c_amount::BIGINT) OVER m AS mc,
+             count(*) FILTER (WHERE r.part = 1) OVER m AS lines
+        FROM rows r
+      WINDOW w AS (ORDER BY r.mon, r.acct_date, r.part, r.slip_no COLLATE "C", r.slip_seq_no ROWS UNBOUNDED PRECEDING),
+             m AS (PARTITION BY r.mon ORDER BY r.acct_date, r.part, r.slip_no COLLATE "C", r.slip_seq_no
+                   ROWS UNBOUNDED PRECEDING))
+    SELECT run.row_kind, CASE WHEN run.part = 4 THEN $3 ELSE run.acct_date END, run.slip_no, run.slip_seq_no,
+           run.ref_data,
+           CASE run.part WHEN 2 THEN run.md WHEN 3 THEN ($10::NUMERIC[])[run.k] + run.ad - ($13::NUMERIC[])[run.k]
+                         WHEN 4 THEN run.ad ELSE run.d_amount END,
+           CASE run.part WHEN 2 THEN run.mc WHEN 3 THEN ($11::NUMERIC[])[run.k] + run.ac - ($14::NUMERIC[])[run.k]
+                         WHEN 4 THEN run.ac ELSE run.c_amount END,
+           ($9::NUMERIC[])[run.k] + $12 * (run.ad - run.ac - ($13::NUMERIC[])[run.k] + ($14::NUMERIC[])[run.k])
+      FROM run
+     WHERE run.part NOT IN (2, 3) OR run.lines > 0
+     ORDER BY run.mon, run.acct_date, run.part, run.slip_no COLLATE "C", run.slip_seq_no
+  $q$, v_lines)
+  USING p_accts, p_from, p_to, p_mg_code, p_mg_detail, p_values,
+        p_seg_from, p_seg_to, p_opening, p_yd, p_yc, p_side, v_bd, v_bc;
+END
+$$;
+
+-- The rows of a ledger over a period, in order: 'B' the balance brought
+-- forward (and again at the start of each further term), 'L' the confirmed
+-- lines in date, slip and line order, 'M' after each month's lines its
+-- totals and 'Y' the term-to-date totals through that month; 'T' the
+-- period's totals last. The running balance follows the account's normal
+-- direction. With an item code and value only the lines carrying that value
+-- count, and the balance brought forward is that value's.
 CREATE OR REPLACE FUNCTION pk_v_ledger.ledger_rows(p_acct TEXT, p_from DATE, p_to DATE,
                                                    p_mg_code TEXT DEFAULT NULL, p_mg_detail TEXT DEFAULT NULL)
 RETURNS TABLE (row_kind TEXT, acct_date DATE, slip_no VARCHAR, slip_seq_no INTEGER, ref_data VARCHAR,
@@ -228,81 +371,196 @@ RETURNS TABLE (row_kind TEXT, acct_date DATE, slip_no VARCHAR, slip_seq_no INTEG
 LANGUAGE plpgsql STABLE AS
 $$
 DECLARE
-  v_side  INTEGER := pk_v_ledger.side_of(p_acct);
-  v_bal   NUMERIC := coalesce(pk_v_ledger.balance_before(p_acct, p_from, p_mg_code, p_mg_detail), 0);
-  v_term  INTEGER := pk_v_ledger.term_of(p_from);
-  v_month TEXT;
-  v_md    NUMERIC := 0;
-  v_mc    NUMERIC := 0;
-  v_td    NUMERIC := 0;
-  v_tc    NUMERIC := 0;
-  v_yd    NUMERIC;
-  v_yc    NUMERIC;
-  r       RECORD;
+  v_from DATE[]; v_to DATE[]; v_open NUMERIC[]; v_yd NUMERIC[]; v_yc NUMERIC[];
+  v_d NUMERIC; v_c NUMERIC;
+  v_month DATE := date_trunc('month', p_from)::DATE;
+  s RECORD;
 BEGIN
-  -- term-to-date totals before the period's first day
-  SELECT coalesce(sum(x.d_amount), 0), coalesce(sum(x.c_amount), 0) INTO v_yd, v_yc
-    FROM (SELECT l.d_amount, l.c_amount FROM vb011ms l
-           WHERE p_mg_code IS NULL AND l.acct_code = p_acct
-             AND l.conf_date >= (SELECT st_date FROM vi010ms WHERE session_id = v_term) AND l.conf_date < p_from
-          UNION ALL
-          SELECT i.d_amount, i.c_amount FROM vb011dt i
-           WHERE p_mg_code IS NOT NULL AND i.acct_code = p_acct AND i.mg_code = p_mg_code AND i.mg_detail = p_mg_detail
-             AND i.conf_date >= (SELECT st_date FROM vi010ms WHERE session_id = v_term) AND i.conf_date < p_from) x;
-
-  row_kind := 'B'; acct_date := p_from; slip_no := NULL; slip_seq_no := NULL; ref_data := NULL;
-  d_amount := 0; c_amount := 0; balance := v_bal;
-  RETURN NEXT;
-
-  FOR r IN
-    SELECT l.conf_date, l.slip_no, l.slip_seq_no, l.ref_data, l.d_amount, l.c_amount
-      FROM vb011ms l
-     WHERE p_mg_code IS NULL AND l.acct_code = p_acct AND l.conf_date BETWEEN p_from AND p_to
-    UNION ALL
-    SELECT i.conf_date, i.slip_no, i.slip_seq_no, l.ref_data, i.d_amount, i.c_amount
-      FROM vb011dt i JOIN vb011ms l ON l.slip_no = i.slip_no AND l.slip_seq_no = i.slip_seq_no
-     WHERE p_mg_code IS NOT NULL AND i.acct_code = p_acct AND i.mg_code = p_mg_code AND i.mg_detail = p_mg_detail
-       AND i.conf_date BETWEEN p_from AND p_to
-     ORDER BY 1, 2, 3
-  LOOP
-    IF v_month IS NOT NULL AND pk_v_ledger.month_of(r.conf_date) <> v_month THEN
-      row_kind := 'M'; acct_date := (to_date(v_month || '01', 'YYYYMMDD') + INTERVAL '1 month - 1 day')::DATE;
-      slip_no := NULL; slip_seq_no := NULL; ref_data := NULL;
-      d_amount := v_md; c_amount := v_mc; balance := v_bal;
-      RETURN NEXT;
-      row_kind := 'Y'; d_amount := v_yd; c_amount := v_yc;
-      RETURN NEXT;
-      v_md := 0; v_mc := 0;
-    END IF;
-    IF pk_v_ledger.term_of(r.conf_date) IS DISTINCT FROM v_term THEN
-      v_term := pk_v_ledger.term_of(r.conf_date);
-      v_yd := 0; v_yc := 0;
-      IF pk_v_ledger.resets(p_acct) THEN
-        v_bal := 0;
+  FOR s IN SELECT * FROM pk_v_ledger.period_segments(p_from, p_to) LOOP
+    v_from := v_from || s.seg_from;
+    v_to := v_to || s.seg_to;
+    v_open := v_open || coalesce(pk_v_ledger.balance_before(p_acct, s.seg_from, p_mg_code, p_mg_detail), 0);
+    v_d := 0; v_c := 0;
+    IF s.seg_no = 1 AND s.term_start IS NOT NULL THEN
+      -- term-to-date totals before the first day: the months before from
+      -- the monthly sums, the first day's month from its lines
+      IF p_mg_code IS NULL THEN
+        IF v_month > s.term_start THEN
+          SELECT coalesce(m.bd_amount, 0), coalesce(m.bc_amount, 0) INTO v_d, v_c
+            FROM vb071ms m WHERE m.acct_code = p_acct AND m.sum_month = to_char(v_month - 1, 'YYYYMM');
+          v_d := coalesce(v_d, 0); v_c := coalesce(v_c, 0);
+        END IF;
+        SELECT v_d + coalesce(sum(l.d_amount), 0), v_c + coalesce(sum(l.c_amount), 0) INTO v_d, v_c
+          FROM vb011ms l WHERE l.acct_code = p_acct AND l.conf_date >= greatest(v_month, s.term_start)
+                           AND l.conf_date < p_from;
+      ELSE
+        SELECT coalesce(sum(i.d_amount), 0), coalesce(sum(i.c_amount), 0) INTO v_d, v_c
+          FROM vb011dt i WHERE i.acct_code = p_acct AND i.mg_code = p_mg_code AND i.mg_detail = p_mg_detail
+                           AND i.conf_date >= s.term_start AND i.conf_date < p_from;
       END IF;
-      row_kind := 'B'; acct_date := (SELECT st_date FROM vi010ms WHERE session_id = v_term);
-      slip_no := NULL; slip_seq_no := NULL; ref_data := NULL; d_amount := 0; c_amount := 0; balance := v_bal;
-      RETURN NEXT;
     END IF;
-    v_month := pk_v_ledger.month_of(r.conf_date);
-    v_bal := v_bal + v_side * (r.d_amount - r.c_amount);
-    v_md := v_md + r.d_amount; v_mc := v_mc + r.c_amount;
-    v_yd := v_yd + r.d_amount; v_yc := v_yc + r.c_amount;
-    v_td := v_td + r.d_amount; v_tc := v_tc + r.c_amount;
-    row_kind := 'L'; acct_date := r.conf_date; slip_no := r.slip_no; slip_seq_no := r.slip_seq_no;
-    ref_data := r.ref_data; d_amount := r.d_amount; c_amount := r.c_amount; balance := v_bal;
-    RETURN NEXT;
+    v_yd := v_yd || v_d;
+    v_yc := v_yc || v_c;
   END LOOP;
-  IF v_month IS NOT NULL THEN
-    row_kind := 'M'; acct_date := (to_date(v_month || '01', 'YYYYMMDD') + INTERVAL '1 month - 1 day')::DATE;
-    slip_no := NULL; slip_seq_no := NULL; ref_data := NULL;
-    d_amount := v_md; c_amount := v_mc; balance := v_bal;
-    RETURN NEXT;
-    row_kind := 'Y'; d_amount := v_yd; c_amount := v_yc;
-    RETURN NEXT;
-  END IF;
-  row_kind := 'T'; acct_date := p_to; slip_no := NULL; slip_seq_no := NULL; ref_data := NULL;
-  d_amount := v_td; c_amount := v_tc; balance := v_bal;
-  RETURN NEXT;
+  RETURN QUERY SELECT * FROM pk_v_ledger.ledger_pass(CASE WHEN p_mg_code IS NULL THEN 'lines' ELSE 'items' END,
+                                                     ARRAY[p_acct], p_from, p_to, p_mg_code, p_mg_detail, NULL,
+                                                     v_from, v_to, v_open, v_yd, v_yc, pk_v_ledger.side_of(p_acct));
+END
+$$;
+
+-- The balance of an account (optionally of one item value) before a day
+-- from the archived slips (schema BKUSER): their confirmed lines before the
+-- day, from the term's start for classes 4-9 (the day's calendar year when
+-- no term holds it).
+CREATE OR REPLACE FUNCTION pk_v_ledger.past_balance_before(p_acct TEXT, p_day DATE,
+                                                           p_mg_code TEXT DEFAULT NULL, p_mg_detail TEXT DEFAULT NULL)
+RETURNS NUMERIC
+LANGUAGE plpgsql STABLE AS
+$$
+DECLARE
+  v_start DATE := CASE WHEN pk_v_ledger.resets(p_acct)
+                       THEN coalesce((SELECT st_date FROM vi010ms WHERE p_day BETWEEN st_date AND ed_date),
+                                     date_trunc('year', p_day)::DATE)
+                       ELSE DATE '0001-01-01' END;
+BEGIN
+  RETURN pk_v_ledger.side_of(p_acct) * coalesce(CASE WHEN p_mg_code IS NULL THEN
+           (SELECT sum(l.d_amount - l.c_amount) FROM bkuser.vb011ms l
+             WHERE l.acct_code = p_acct AND l.conf_date >= v_start AND l.conf_date < p_day)
+         ELSE
+           (SELECT sum(i.d_amount - i.c_amount) FROM bkuser.vb011dt i
+             WHERE i.acct_code = p_acct AND i.mg_code = p_mg_code AND i.mg_detail = p_mg_detail
+               AND i.conf_date >= v_start AND i.conf_date < p_day) END, 0);
+END
+$$;
+
+-- ledger_rows over the archived slips.
+CREATE OR REPLACE FUNCTION pk_v_ledger.past_ledger_rows(p_acct TEXT, p_from DATE, p_to DATE,
+                                                        p_mg_code TEXT DEFAULT NULL, p_mg_detail TEXT DEFAULT NULL)
+RETURNS TABLE (row_kind TEXT, acct_date DATE, slip_no VARCHAR, slip_seq_no INTEGER, ref_data VARCHAR,
+               d_amount NUMERIC, c_amount NUMERIC, balance NUMERIC)
+LANGUAGE plpgsql STABLE AS
+$$
+DECLARE
+  v_from DATE[]; v_to DATE[]; v_open NUMERIC[]; v_yd NUMERIC[]; v_yc NUMERIC[];
+  v_d NUMERIC; v_c NUMERIC;
+  s RECORD;
+BEGIN
+  FOR s IN SELECT * FROM pk_v_ledger.period_segments(p_from, p_to) LOOP
+    v_from := v_from || s.seg_from;
+    v_to := v_to || s.seg_to;
+    v_open := v_open || pk_v_ledger.past_balance_before(p_acct, s.seg_from, p_mg_code, p_mg_detail);
+    v_d := 0; v_c := 0;
+    IF s.seg_no = 1 AND s.term_start IS NOT NULL THEN
+      IF p_mg_code IS NULL THEN
+        SELECT coalesce(sum(l.d_amount), 0), coalesce(sum(l.c_amount), 0) INTO v_d, v_c
+          FROM bkuser.vb011ms l WHERE l.acct_code = p_acct AND l.conf_date >= s.term_start AND l.conf_date < p_from;
+      ELSE
+        SELECT coalesce(sum(i.d_amount), 0), coalesce(sum(i.c_amount), 0) INTO v_d, v_c
+          FROM bkuser.vb011dt i WHERE i.acct_code = p_acct AND i.mg_code = p_mg_code AND i.mg_detail = p_mg_detail
+                                  AND i.conf_date >= s.term_start AND i.conf_date < p_from;
+      END IF;
+    END IF;
+    v_yd := v_yd || v_d;
+    v_yc := v_yc || v_c;
+  END LOOP;
+  RETURN QUERY SELECT * FROM pk_v_ledger.ledger_pass(CASE WHEN p_mg_code IS NULL THEN 'past_lines' ELSE 'past_items' END,
+                                                     ARRAY[p_acct], p_from, p_to, p_mg_code, p_mg_detail, NULL,
+                                                     v_from, v_to, v_open, v_yd, v_yc, pk_v_ledger.side_of(p_acct));
+END
+$$;
+
+-- Balance-managed accounts keep their movements per value of up to three
+-- balance items (VB080MS, per day). The balance of accounts before a day for
+-- the values p_values[1..3] (NULL: any value), in the normal direction of
+-- the first account, from the term's start for classes 4-9.
+CREATE OR REPLACE FUNCTION pk_v_ledger.item_balance_before(p_accts TEXT[], p_day DATE, p_values TEXT[])
+RETURNS NUMERIC
+LANGUAGE plpgsql STABLE AS
+$$
+DECLARE
+  v_start DATE := (SELECT st_date FROM vi010ms WHERE p_day BETWEEN st_date AND ed_date);
+BEGIN
+  RETURN pk_v_ledger.side_of(p_accts[1]) * coalesce(
+    (SELECT sum(v.dr_amt - v.cr_amt) FROM vb080ms v
+      WHERE v.acct_code = ANY (p_accts) AND v.slip_date < p_day
+        AND (NOT pk_v_ledger.resets(v.acct_code) OR v.slip_date >= v_start)
+        AND (p_values[1] IS NULL OR v.item_desc1 = p_values[1])
+        AND (p_values[2] IS NULL OR v.item_desc2 = p_values[2])
+        AND (p_values[3] IS NULL OR v.item_desc3 = p_values[3])), 0);
+END
+$$;
+
+-- The balance statement of accounts over a period: per account and
+-- combination of balance-item values the balance brought forward (in the
+-- normal direction of the first account) and the period's debits and
+-- credits; combinations without any figure are left out. With p_split[n]
+-- false position n is not told apart (its code and value come out empty).
+CREATE OR REPLACE FUNCTION pk_v_ledger.item_balances(p_accts TEXT[], p_from DATE, p_to DATE,
+                                                     p_split BOOLEAN[] DEFAULT ARRAY[TRUE, TRUE, TRUE])
+RETURNS TABLE (acct_code VARCHAR, item_cd1 VARCHAR, item_desc1 VARCHAR, item_desc1nm VARCHAR,
+               item_cd2 VARCHAR, item_desc2 VARCHAR, item_desc2nm VARCHAR,
+               item_cd3 VARCHAR, item_desc3 VARCHAR, item_desc3nm VARCHAR,
+               bf_amt NUMERIC, db_amt NUMERIC, cr_amt NUMERIC)
+LANGUAGE sql STABLE AS
+$$
+  WITH t AS (SELECT (SELECT st_date FROM vi010ms WHERE p_from BETWEEN st_date AND ed_date) AS st,
+                    pk_v_ledger.side_of(p_accts[1]) AS side),
+  v AS (
+    SELECT v.acct_code,
+           CASE WHEN p_split[1] THEN v.item_cd1 END AS cd1, CASE WHEN p_split[1] THEN v.item_desc1 END AS ds1,
+           CASE WHEN p_split[1] THEN v.item_desc1nm END AS nm1,
+           CASE WHEN p_split[2] THEN v.item_cd2 END AS cd2, CASE WHEN p_split[2] THEN v.item_desc2 END AS ds2,
+           CASE WHEN p_split[2] THEN v.item_desc2nm END AS nm2,
+           CASE WHEN p_split[3] THEN v.item_cd3 END AS cd3, CASE WHEN p_split[3] THEN v.item_desc3 END AS ds3,
+           CASE WHEN p_split[3] THEN v.item_desc3nm END AS nm3,
+           v.slip_date, v.dr_amt, v.cr_amt
+      FROM vb080ms v WHERE v.acct_code = ANY (p_accts) AND v.slip_date <= p_to)
+  SELECT v.acct_code, v.cd1, v.ds1, max(v.nm1), v.cd2, v.ds2, max(v.nm2), v.cd3, v.ds3, max(v.nm3),
+         t.side * coalesce(sum(v.dr_amt - v.cr_amt)
+                             FILTER (WHERE v.slip_date < p_from
+                                       AND (NOT pk_v_ledger.resets(v.acct_code) OR v.slip_date >= t.st)), 0),
+         coalesce(sum(v.dr_amt) FILTER (WHERE v.slip_date >= p_from), 0),
+         coalesce(sum(v.cr_amt) FILTER (WHERE v.slip_date >= p_from), 0)
+    FROM v, t
+   GROUP BY v.acct_code, v.cd1, v.ds1, v.cd2, v.ds2, v.cd3, v.ds3, t.side
+  HAVING t.side * coalesce(sum(v.dr_amt - v.cr_amt)
+                             FILTER (WHERE v.slip_date < p_from
+                                       AND (NOT pk_v_ledger.resets(v.acct_code) OR v.slip_date >= t.st)), 0) <> 0
+      OR coalesce(sum(v.dr_amt) FILTER (WHERE v.slip_date >= p_from), 0) <> 0
+      OR coalesce(sum(v.cr_amt) FILTER (WHERE v.slip_date >= p_from), 0) <> 0
+$$;
+
+-- ledger_rows over the lines of balance-managed accounts whose balance-item
+-- values equal p_values[1..3] (NULL: any), in the normal direction of the
+-- first account; the balance brought forward is these values' own.
+CREATE OR REPLACE FUNCTION pk_v_ledger.item_ledger_rows(p_accts TEXT[], p_from DATE, p_to DATE, p_values TEXT[])
+RETURNS TABLE (row_kind TEXT, acct_date DATE, slip_no VARCHAR, slip_seq_no INTEGER, ref_data VARCHAR,
+               d_amount NUMERIC, c_amount NUMERIC, balance NUMERIC)
+LANGUAGE plpgsql STABLE AS
+$$
+DECLARE
+  v_from DATE[]; v_to DATE[]; v_open NUMERIC[]; v_yd NUMERIC[]; v_yc NUMERIC[];
+  v_d NUMERIC; v_c NUMERIC;
+  v_values TEXT[] := ARRAY[p_values[1], p_values[2], p_values[3]];
+  s RECORD;
+BEGIN
+  FOR s IN SELECT * FROM pk_v_ledger.period_segments(p_from, p_to) LOOP
+    v_from := v_from || s.seg_from;
+    v_to := v_to || s.seg_to;
+    v_open := v_open || pk_v_ledger.item_balance_before(p_accts, s.seg_from, v_values);
+    v_d := 0; v_c := 0;
+    IF s.seg_no = 1 AND s.term_start IS NOT NULL THEN
+      SELECT coalesce(sum(v.dr_amt), 0), coalesce(sum(v.cr_amt), 0) INTO v_d, v_c
+        FROM vb080ms v
+       WHERE v.acct_code = ANY (p_accts) AND v.slip_date >= s.term_start AND v.slip_date < p_from
+         AND (v_values[1] IS NULL OR v.item_desc1 = v_values[1])
+         AND (v_values[2] IS NULL OR v.item_desc2 = v_values[2])
+         AND (v_values[3] IS NULL OR v.item_desc3 = v_values[3]);
+    END IF;
+    v_yd := v_yd || v_d;
+    v_yc := v_yc || v_c;
+  END LOOP;
+  RETURN QUERY SELECT * FROM pk_v_ledger.ledger_pass('balance', p_accts, p_from, p_to, NULL, NULL, v_values,
+                                                     v_from, v_to, v_open, v_yd, v_yc, pk_v_ledger.side_of(p_accts[1]));
 END
 $$;

@@ -707,6 +707,12 @@ void DataGrid::setRowBackground(std::function<QVariant(int row)> colour)
     viewport()->update();
 }
 
+void DataGrid::setRowForeground(std::function<QVariant(int row)> colour)
+{
+    m_model->setRowForeground(std::move(colour));
+    viewport()->update();
+}
+
 void DataGrid::onTitleClicked(int section)
 {
     if (!m_titleSort || !m_set || !m_set->isOpen() || m_model->fieldIndexOf(section) < 0)

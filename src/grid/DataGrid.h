@@ -106,6 +106,8 @@ public:
     void setAlternateRowColor(const QColor& colour);
     // Background of a whole row (invalid QVariant: the normal colours).
     void setRowBackground(std::function<QVariant(int row)> colour);
+    // The text colour of whole rows (an invalid QVariant: the default).
+    void setRowForeground(std::function<QVariant(int row)> colour);
 
     // --- current cell ------------------------------------------------------------------
     int currentRow() const;            // the record set's current row

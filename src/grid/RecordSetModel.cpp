@@ -230,6 +230,8 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(cellAlignment(index.column()) | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         return m_rowBackground ? m_rowBackground(index.row()) : QVariant();
+    case Qt::ForegroundRole:
+        return m_rowForeground ? m_rowForeground(index.row()) : QVariant();
     case FieldNameRole:
         return fieldOf(index.column());
     case ButtonRole:

@@ -73,6 +73,7 @@ public:
     void setEditable(bool editable) { m_editable = editable; }
     bool isEditable() const { return m_editable; }
     void setRowBackground(std::function<QVariant(int row)> colour) { m_rowBackground = std::move(colour); }
+    void setRowForeground(std::function<QVariant(int row)> colour) { m_rowForeground = std::move(colour); }
 
     // The cell text as shown: the column's format, combo texts.
     QString cellText(int row, int column) const;
@@ -99,4 +100,5 @@ private:
     bool m_editable = false;
     bool m_changing = false;
     std::function<QVariant(int)> m_rowBackground;
+    std::function<QVariant(int)> m_rowForeground;
 };

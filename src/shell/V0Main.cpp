@@ -14,6 +14,12 @@
 #include "screens/daily/VCI120.h"
 #include "screens/master/VAI020.h"
 #include "screens/master/VAI030.h"
+#include "screens/ledgers/VCI040.h"
+#include "screens/ledgers/VCI060.h"
+#include "screens/ledgers/VCI070.h"
+#include "screens/ledgers/VCI080.h"
+#include "screens/ledgers/VCI085.h"
+#include "screens/ledgers/VCS130.h"
 #include "screens/master/VAI040.h"
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI030.h"
@@ -44,9 +50,9 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
         {"VBI010", {}}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", makeScreen<TfrmVBI030>()}, {"VBI040", makeScreen<TfrmVBI040>()}, {"VBI050", {}}, {"VBI060", {}},
         {"VBI070", {}}, {"VBS080", makeScreen<TfrmVBS080>()}, {"VBI090", {}},
-        {"VCI010", makeScreen<TfrmVCI010>()}, {"VCI020", makeScreen<TfrmVCI020>()}, {"VCI030", makeScreen<TfrmVCI030>()}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", makeScreen<TfrmVCI050>()},
-        {"VCI060", {}}, {"VCI070", {}}, {"VCI080", {}}, {"VCI085", {}}, {"VCI090", makeScreen<TfrmVCI090>()}, {"VCI095", makeScreen<TfrmVCI095>()},
-        {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", {}}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", {}}, {"VCS040", makeScreen<TfrmVCS040>()},
+        {"VCI010", makeScreen<TfrmVCI010>()}, {"VCI020", makeScreen<TfrmVCI020>()}, {"VCI030", makeScreen<TfrmVCI030>()}, {"VCI040", makeScreen<TfrmVCI040>()}, {"VCI045", makeScreen<TfrmVCI045>()}, {"VCI050", makeScreen<TfrmVCI050>()},
+        {"VCI060", makeScreen<TfrmVCI060>()}, {"VCI070", makeScreen<TfrmVCI070>()}, {"VCI080", makeScreen<TfrmVCI080>()}, {"VCI085", makeScreen<TfrmVCI085>()}, {"VCI090", makeScreen<TfrmVCI090>()}, {"VCI095", makeScreen<TfrmVCI095>()},
+        {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", makeScreen<TfrmVCI110>()}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", makeScreen<TfrmVCS130>()}, {"VCS040", makeScreen<TfrmVCS040>()},
         {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", {}}, {"VDI030", {}},
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
         {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},

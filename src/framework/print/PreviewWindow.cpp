@@ -1,5 +1,6 @@
 #include "framework/print/PreviewWindow.h"
 #include "common/AppErrors.h"
+#include "common/DialogService.h"
 #include "common/Messages.h"
 #include "framework/print/ReportOutput.h"
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -48,6 +50,8 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent)
     m_zoomBox->setCurrentIndex(m_zoomBox->findData(1.0));
     m_print = new QPushButton(QStringLiteral("출력"), this);
     m_print->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    m_pdf = new QPushButton(QStringLiteral("PDF 저장"), this);
+    m_pdf->setObjectName(QStringLiteral("bbtPdf"));
 
     bar->addWidget(m_first);
     bar->addWidget(m_prior);
@@ -57,6 +61,7 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent)
     bar->addSpacing(12);
     bar->addWidget(m_zoomBox);
     bar->addStretch(1);
+    bar->addWidget(m_pdf);
     bar->addWidget(m_print);
 
     m_canvas = new QLabel;
@@ -79,6 +84,7 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent)
     connect(m_next, &QToolButton::clicked, this, &PreviewPane::nextPage);
     connect(m_last, &QToolButton::clicked, this, &PreviewPane::lastPage);
     connect(m_print, &QPushButton::clicked, this, &PreviewPane::print);
+    connect(m_pdf, &QPushButton::clicked, this, &PreviewPane::savePdf);
     connect(m_zoomBox, &QComboBox::activated, this, [this](int index) {
         setZoom(m_zoomBox->itemData(index).toDouble());
     });
@@ -143,6 +149,26 @@ void PreviewPane::print()
     }
 }
 
+bool PreviewPane::savePdf()
+{
+    QString proposed = m_documentName.trimmed();
+    proposed.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (proposed.isEmpty())
+        proposed = QStringLiteral("report");
+    QString path = DialogService::instance().saveFileName(this, QStringLiteral("PDF 저장"), proposed + QStringLiteral(".pdf"),
+                                                          QStringLiteral("PDF 파일 (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (!WritePagesToPdf(m_model, path, m_documentName)) {
+        ShowError(QStringLiteral("PDF 파일을 저장할 수 없습니다.\r") + path);
+        return false;
+    }
+    ShowInfo(QStringLiteral("PDF 파일로 저장하였습니다.\r") + path);
+    return true;
+}
+
 void PreviewPane::render()
 {
     m_image = RenderPageImage(m_model, m_page, effectiveZoom());
@@ -159,6 +185,7 @@ void PreviewPane::updateControls()
     m_next->setEnabled(m_page + 1 < pageCount());
     m_last->setEnabled(m_page + 1 < pageCount());
     m_print->setEnabled(pageCount() > 0);
+    m_pdf->setEnabled(pageCount() > 0);
 }
 
 void PreviewPane::resizeEvent(QResizeEvent* event)

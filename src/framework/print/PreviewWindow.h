@@ -10,7 +10,9 @@ class QScrollArea;
 class QToolButton;
 
 // The on-screen preview of a prepared report: one page at a time, zoom,
-// page navigation and a print button. Embeddable in a screen.
+// page navigation, a print button and "PDF 저장", which writes exactly the
+// pages shown to a file chosen through the dialog service. Embeddable in a
+// screen.
 class PreviewPane : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ public:
 
     QString pageText() const;
     QPushButton* printButton() const { return m_print; }
+    QPushButton* pdfButton() const { return m_pdf; }
     QComboBox* zoomBox() const { return m_zoomBox; }
     // The page as shown.
     QImage currentImage() const { return m_image; }
@@ -43,6 +46,9 @@ public slots:
     void lastPage() { setPage(pageCount() - 1); }
     // Prints all pages on the default printer; failures are shown.
     void print();
+    // Asks for a file name and writes all pages to it as PDF; false when
+    // nothing was written (cancelled or the file could not be written).
+    bool savePdf();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -64,6 +70,7 @@ private:
     QLabel* m_pageLabel;
     QComboBox* m_zoomBox;
     QPushButton* m_print;
+    QPushButton* m_pdf;
     QScrollArea* m_scroll;
     QLabel* m_canvas;
 };
