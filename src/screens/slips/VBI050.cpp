@@ -68,6 +68,7 @@ TfrmVBI050::TfrmVBI050(QWidget* parent) : TfrmZZS010(QStringLiteral("VBI050"), p
 
     Button1 = new QPushButton(QStringLiteral("복  사"), panMain);
     Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFixedSize(140, 48);
     Panel1 = SlipGenerator::newInfoPanel(panMain, QStringLiteral("복사할 전표를 선택 후 [복사]버튼을 누르세요."));
     Form::Column{Form::Row{Panel1, Button1}, Form::Stretch()}.attachTo(panMain);
 

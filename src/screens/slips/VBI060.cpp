@@ -61,6 +61,7 @@ TfrmVBI060::TfrmVBI060(QWidget* parent) : TfrmZZS010(QStringLiteral("VBI060"), p
 
     Button1 = new QPushButton(QStringLiteral("전표생성"), panMain);
     Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFixedSize(140, 48);
     Panel1 = SlipGenerator::newInfoPanel(panMain, QStringLiteral("급상여를 선택 후 [전표생성]버튼을 누르세요."));
     Form::Column{Form::Row{Panel1, Button1}, Form::Stretch()}.attachTo(panMain);
     connect(Button1, &QPushButton::clicked, this, &TfrmVBI060::Button1Click);

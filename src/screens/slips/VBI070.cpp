@@ -25,6 +25,7 @@ TfrmVBI070::TfrmVBI070(QWidget* parent) : TfrmZZS010(QStringLiteral("VBI070"), p
 
     Button1 = new QPushButton(QStringLiteral("전 표  생 성"), panMain);
     Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFixedSize(140, 48);
     Panel1 = SlipGenerator::newInfoPanel(panMain, QStringLiteral("일일 매출 자동전표 생성 프로그램 입니다."));
     Form::Column{Form::Row{Panel1, Button1}, Form::Stretch()}.attachTo(panMain);
     connect(Button1, &QPushButton::clicked, this, &TfrmVBI070::Button1Click);

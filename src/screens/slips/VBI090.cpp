@@ -40,6 +40,9 @@ void TfrmVBI090::buildSearchStrip()
     dtpFSlipDate = Form::NewDateEdit(panSearch, QStringLiteral("dtpFSlipDate"));
     dtpESlipDate = Form::NewDateEdit(panSearch, QStringLiteral("dtpESlipDate"));
     LinkDateRange(dtpFSlipDate, dtpESlipDate);
+    // Payables confirmed this month are the ones usually paid next.
+    const QDate today = QDate::currentDate();
+    dtpFSlipDate->setDate(QDate(today.year(), today.month(), 1));
     edtEmpNo = Form::NewEdit(panSearch, QStringLiteral("edtEmpNo"), 10);
     edtEmpNo->setFixedWidth(edtEmpNo->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     pbtEmpNo = new TPopupBtn(panSearch);

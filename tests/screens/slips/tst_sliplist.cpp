@@ -14,6 +14,7 @@
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
 #include "lookups/PopupWnd.h"
+#include "screens/slips/SlipGenerator.h"
 #include "screens/slips/SlipStore.h"
 #include "screens/slips/VBI010.h"
 #include "screens/slips/VBI020.h"
@@ -228,6 +229,8 @@ private slots:
     void payrollScreen();
     void salesScreenDates_data();
     void salesScreenDates();
+    void generatedSlipOpensInSlipEntry();
+    void databaseErrorRollsBack();
     void depositScreen();
 
 private:
@@ -843,12 +846,45 @@ void TestSlipList::salesScreenDates()
     QCOMPARE(dialogs.texts().last(), QStringLiteral("[") + slipNo + QStringLiteral("] 전표를 불러오시겠습니까.?"));
 }
 
+void TestSlipList::generatedSlipOpensInSlipEntry()
+{
+    ScriptedDialogs dialogs;
+    Session::empNo = QStringLiteral("1001");
+    TfrmV0Main main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.OpenProgram(QStringLiteral("VBI070"), QStringLiteral("VBI070"));
+    auto* sales = qobject_cast<TfrmVBI070*>(main.screenOf(QStringLiteral("VBI070")));
+    QVERIFY(sales);
+    sales->findChild<QLineEdit*>(QStringLiteral("medSearchSALE_YMD"))->setText(QStringLiteral("2026/12/08"));
+    dialogs.yesNoAnswers = {true, true};
+    button(*sales, "Button1")->click();
+    const QString slipNo = Db::scalar(QStringLiteral("SELECT SLIP_NO FROM VB095MS WHERE GEN_KIND = 'S' AND GEN_KEY = '2026-12-08'")).toString();
+    QVERIFY(!slipNo.isEmpty());
+    auto* entry = qobject_cast<TfrmVBI020*>(main.screenOf(QStringLiteral("VBI020")));
+    QVERIFY(entry);
+    QTRY_COMPARE(entry->currentSlipNo(), slipNo);
+    QCOMPARE(entry->approvalText(), QStringLiteral("미확정"));
+    QCOMPARE(entry->lines()->recordCount(), totalsOf(slipNo).lines);
+    QCOMPARE(dialogs.texts().last(), QStringLiteral("자동전표 생성이 완료되었습니다."));
+}
+
+void TestSlipList::databaseErrorRollsBack()
+{
+    ScriptedDialogs dialogs;
+    QVERIFY_THROWS_EXCEPTION(AppError, SlipGenerator::run(QStringLiteral("pr_v_no_such_generator"), {QStringLiteral("1")},
+                                                          QStringLiteral("자동전표 처리중입니다!")));
+    QVERIFY(!SharedTransaction::instance().inTransaction());
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
 void TestSlipList::depositScreen()
 {
     ScriptedDialogs dialogs;
     const QString source = confirmedPayablesSlip(30000, 20000);
     QVERIFY(!source.isEmpty());
     TfrmVBI090 s;
+    s.findChild<QDateEdit*>(QStringLiteral("dtpFSlipDate"))->setDate(QDate::currentDate());
     button(s, "bbtSearch")->click();
     const int candidates = count(QStringLiteral(
         "SELECT COUNT(DISTINCT H.SLIP_NO) FROM VB010MS H JOIN VB011MS L ON L.SLIP_NO = H.SLIP_NO\n"
