@@ -21,8 +21,10 @@
 #include "screens/slips/VBI050.h"
 #include "screens/slips/VBI060.h"
 #include "screens/slips/VBI070.h"
+#include "screens/slips/VBI041.h"
 #include "screens/slips/VBI090.h"
 #include "shell/V0Main.h"
+#include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -939,6 +941,14 @@ void TestSlipList::depositScreen()
     QCOMPARE(dialogs.texts(), (QStringList{QStringLiteral("전표 번호 ") + made + QStringLiteral("로 생성된 전표를 삭제하시겠습니까?\n관련 전표는1건 입니다\n"),
                                            QStringLiteral("전표를 다시 생성하세요")}));
     QVERIFY(s.candidates()->findRow(QStringLiteral("SLIP_NO"), {source}) >= 0);
+
+    // The list prints as the register of confirmed slips.
+    dialogs.printFile = m_dir.filePath(QStringLiteral("vbi090.pdf"));
+    button(s, "bbtPrint")->click();
+    const QString printed = PdfTools::pdfPageTexts(dialogs.printFile).join(QLatin1Char('\n'));
+    QVERIFY(printed.contains(QStringLiteral("확정전표 리스트")));
+    QVERIFY(printed.contains(TfrmVBI041::rangeText(QDate::currentDate(), QDate::currentDate())));
+    QVERIFY(printed.contains(source));
     // A number without register rows: nothing is asked.
     dialogs.clear();
     s.Button1Click();
