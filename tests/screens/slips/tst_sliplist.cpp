@@ -898,7 +898,30 @@ void TestSlipList::depositScreen()
     QVERIFY(row >= 0);
     QCOMPARE(s.candidates()->value(row, QStringLiteral("REF_DATA")).toString(), QStringLiteral("오피스디포 2차분"));
 
+    // Over a month: a slip paying a payable (its line on the account is a
+    // debit) is no candidate; one crediting it is.
+    const QVariantList month{QStringLiteral("2026-12-01"), QStringLiteral("2026-12-10")};
+    const QString debitOnly = Db::scalar(QStringLiteral(
+        "SELECT MIN(H.SLIP_NO) FROM VB010MS H WHERE H.CONF_DATE BETWEEN CAST(:P0 AS DATE) AND CAST(:P1 AS DATE)\n"
+        "   AND EXISTS (SELECT 1 FROM VB011MS L WHERE L.SLIP_NO = H.SLIP_NO AND L.ACCT_CODE = '2110110' AND L.D_AMOUNT <> 0)\n"
+        "   AND NOT EXISTS (SELECT 1 FROM VB011MS L WHERE L.SLIP_NO = H.SLIP_NO AND L.ACCT_CODE IN ('2110110', '2110320')\n"
+        "                    AND L.D_AMOUNT = 0)"), month).toString();
+    const QString crediting = Db::scalar(QStringLiteral(
+        "SELECT MIN(H.SLIP_NO) FROM VB010MS H WHERE H.CONF_DATE BETWEEN CAST(:P0 AS DATE) AND CAST(:P1 AS DATE)\n"
+        "   AND EXISTS (SELECT 1 FROM VB011MS L WHERE L.SLIP_NO = H.SLIP_NO AND L.ACCT_CODE = '2110320' AND L.C_AMOUNT <> 0)"),
+        month).toString();
+    QVERIFY(!debitOnly.isEmpty() && !crediting.isEmpty());
+    s.findChild<QDateEdit*>(QStringLiteral("dtpFSlipDate"))->setDate(QDate(2026, 12, 1));
+    s.findChild<QDateEdit*>(QStringLiteral("dtpESlipDate"))->setDate(QDate(2026, 12, 10));
+    button(s, "bbtSearch")->click();
+    QCOMPARE(s.candidates()->findRow(QStringLiteral("SLIP_NO"), {debitOnly}), -1);
+    QVERIFY(s.candidates()->findRow(QStringLiteral("SLIP_NO"), {crediting}) >= 0);
+    s.findChild<QDateEdit*>(QStringLiteral("dtpESlipDate"))->setDate(QDate::currentDate());
+    s.findChild<QDateEdit*>(QStringLiteral("dtpFSlipDate"))->setDate(QDate::currentDate());
+    button(s, "bbtSearch")->click();
+
     // Letters in the order column: a message and nothing written.
+    QCOMPARE(s.candidates()->findRow(QStringLiteral("SLIP_NO"), {source}), row);
     s.candidates()->moveTo(row);
     s.candidates()->edit();
     s.candidates()->setValue(QStringLiteral("SORT_ORD"), QStringLiteral("1a"));
