@@ -2,7 +2,8 @@
 # Brings the database named by the PG* variables to the current schema:
 # migrations once each (recorded in schema_version), then every procedure file
 # (they replace themselves), then the client's rights (db/grants.sql), then
-# with --demo the demo data files once each. Run it as the schema's owner.
+# with --demo the demo data files once each, then fresh planner statistics.
+# Run it as the schema's owner.
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 psql_() { "$PG_BIN/psql" -X -q -v ON_ERROR_STOP=1 "$@"; }
@@ -29,4 +30,7 @@ for f in "$ROOT"/db/procs/*.sql; do
 done
 psql_ -v app_user="$APP_USER" -v lookup_role="$LOOKUP_ROLE" -f "$ROOT/db/grants.sql" >/dev/null
 [ "${1:-}" = "--demo" ] && apply_once db/demo
+# Fresh statistics, so that the plans the engine keeps from its first call
+# fit the tables as they now are rather than as empty ones.
+psql_ -c "ANALYZE" 2>&1 | grep -v -e NOTICE -e WARNING -e skipping || true
 exit 0

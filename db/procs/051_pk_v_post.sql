@@ -268,13 +268,20 @@ BEGIN
            GROUP BY u.a, u.g, u.v) x
     LEFT JOIN va020ms ac ON ac.acct_code = x.a;
 
-  UPDATE vb061ms m SET bal_amount = m.bal_amount + x.delta
-    FROM unnest(a, g, v, delta, r) AS x(a, g, v, delta, r)
+  UPDATE vb061ms m
+     SET d_amount = m.d_amount + CASE WHEN m.sum_month = p_month THEN x.d ELSE 0 END,
+         c_amount = m.c_amount + CASE WHEN m.sum_month = p_month THEN x.c ELSE 0 END,
+         bal_amount = m.bal_amount + x.delta,
+         mg_detail_name = CASE WHEN m.sum_month = p_month THEN coalesce(x.n, m.mg_detail_name)
+                               ELSE m.mg_detail_name END,
+         u_date = CASE WHEN m.sum_month = p_month THEN LOCALTIMESTAMP(0) ELSE m.u_date END
+    FROM unnest(a, g, v, n, d, c, delta, r) AS x(a, g, v, n, d, c, delta, r)
    WHERE m.acct_code = x.a AND m.mg_code = x.g AND m.mg_detail = x.v
-     AND m.sum_month > p_month AND (NOT x.r OR m.sum_month <= v_last);
+     AND m.sum_month >= p_month AND (NOT x.r OR m.sum_month <= v_last);
 
-  INSERT INTO vb061ms AS m (sum_month, acct_code, mg_code, mg_detail, mg_detail_name, d_amount, c_amount,
-                            bal_amount, u_date)
+  -- a value without a row in the month yet starts from its balance before
+  INSERT INTO vb061ms (sum_month, acct_code, mg_code, mg_detail, mg_detail_name, d_amount, c_amount,
+                       bal_amount, u_date)
   SELECT p_month, x.a, x.g, x.v, x.n, x.d, x.c,
          coalesce((SELECT p.bal_amount FROM vb061ms p
                     WHERE p.acct_code = x.a AND p.mg_code = x.g AND p.mg_detail = x.v AND p.sum_month < p_month
@@ -282,14 +289,8 @@ BEGIN
                     ORDER BY p.sum_month DESC LIMIT 1), 0) + x.delta,
          LOCALTIMESTAMP(0)
     FROM unnest(a, g, v, n, d, c, delta, r) AS x(a, g, v, n, d, c, delta, r)
-  ON CONFLICT (sum_month, acct_code, mg_code, mg_detail) DO UPDATE
-     SET d_amount = m.d_amount + EXCLUDED.d_amount,
-         c_amount = m.c_amount + EXCLUDED.c_amount,
-         bal_amount = m.bal_amount + CASE WHEN (SELECT dc_div FROM va020ms WHERE acct_code = EXCLUDED.acct_code) = 'C'
-                                          THEN EXCLUDED.c_amount - EXCLUDED.d_amount
-                                          ELSE EXCLUDED.d_amount - EXCLUDED.c_amount END,
-         mg_detail_name = coalesce(EXCLUDED.mg_detail_name, m.mg_detail_name),
-         u_date = EXCLUDED.u_date;
+   WHERE NOT EXISTS (SELECT 1 FROM vb061ms m
+                      WHERE m.sum_month = p_month AND m.acct_code = x.a AND m.mg_code = x.g AND m.mg_detail = x.v);
 
   DELETE FROM vb061ms m USING unnest(a, g, v) AS x(a, g, v)
    WHERE m.sum_month = p_month AND m.acct_code = x.a AND m.mg_code = x.g AND m.mg_detail = x.v
@@ -299,27 +300,24 @@ $$;
 
 -- Daily movements of balance-managed accounts (VB080MS) and the monthly sums
 -- of the cash and deposit accounts (VB085MS, whose first month of each term
--- carries the balance brought from the terms before).
-CREATE OR REPLACE FUNCTION pk_v_post.move_balance_items(p_rows JSONB) RETURNS VOID
+-- carries the balance brought from the terms before). Rows left without any
+-- amount are dropped; only the keys that moved are looked at.
+CREATE OR REPLACE FUNCTION pk_v_post.move_balance_items(p_rows pk_v_post.balance_move[]) RETURNS VOID
 LANGUAGE plpgsql VOLATILE AS
 $$
 DECLARE
   v_month  TEXT;
-  v_laters INTEGER[];
+  v_months TEXT[];
   v_later  INTEGER;
 BEGIN
-  IF p_rows IS NULL OR jsonb_array_length(p_rows) = 0 THEN
+  IF coalesce(cardinality(p_rows), 0) = 0 THEN
     RETURN;
   END IF;
   INSERT INTO vb080ms AS v (acct_code, slip_date, item_cd1, item_desc1, item_desc1nm, item_cd2, item_desc2,
                             item_desc2nm, item_cd3, item_desc3, item_desc3nm, dr_amt, cr_amt, u_date)
   SELECT acct_code, slip_date, item_cd1, item_desc1, max(item_desc1nm), item_cd2, item_desc2, max(item_desc2nm),
          item_cd3, item_desc3, max(item_desc3nm), sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
-    FROM jsonb_to_recordset(p_rows) AS r(slip_date DATE, acct_code TEXT, fund BOOLEAN,
-                                         item_cd1 TEXT, item_desc1 TEXT, item_desc1nm TEXT,
-                                         item_cd2 TEXT, item_desc2 TEXT, item_desc2nm TEXT,
-                                         item_cd3 TEXT, item_desc3 TEXT, item_desc3nm TEXT,
-                                         dr_amt NUMERIC, cr_amt NUMERIC)
+    FROM unnest(p_rows)
    GROUP BY acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3
   ON CONFLICT ON CONSTRAINT vb080ms_uk DO UPDATE
      SET dr_amt = v.dr_amt + EXCLUDED.dr_amt, cr_amt = v.cr_amt + EXCLUDED.cr_amt,
@@ -328,59 +326,57 @@ BEGIN
          item_desc3nm = coalesce(EXCLUDED.item_desc3nm, v.item_desc3nm),
          u_date = EXCLUDED.u_date;
   DELETE FROM vb080ms v
-   USING (SELECT DISTINCT (r->>'acct_code') AS a, (r->>'slip_date')::DATE AS d FROM jsonb_array_elements(p_rows) r) k
-   WHERE v.acct_code = k.a AND v.slip_date = k.d AND v.dr_amt = 0 AND v.cr_amt = 0;
+   WHERE v.acct_code = ANY (ARRAY(SELECT DISTINCT acct_code FROM unnest(p_rows)))
+     AND v.slip_date = ANY (ARRAY(SELECT DISTINCT slip_date FROM unnest(p_rows)))
+     AND v.dr_amt = 0 AND v.cr_amt = 0;
 
-  FOR v_month IN SELECT DISTINCT to_char((r->>'slip_date')::DATE, 'YYYYMM')
-                   FROM jsonb_array_elements(p_rows) r WHERE (r->>'fund')::BOOLEAN LOOP
+  v_months := ARRAY(SELECT DISTINCT to_char(r.slip_date, 'YYYYMM') FROM unnest(p_rows) r WHERE r.fund);
+  FOREACH v_month IN ARRAY v_months LOOP
     INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
     SELECT acct_code, v_month, item_desc1, max(item_desc1nm), item_desc2, 0, sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
-      FROM jsonb_to_recordset(p_rows) AS r(slip_date DATE, acct_code TEXT, fund BOOLEAN, item_desc1 TEXT,
-                                           item_desc1nm TEXT, item_desc2 TEXT, dr_amt NUMERIC, cr_amt NUMERIC)
+      FROM unnest(p_rows)
      WHERE fund AND to_char(slip_date, 'YYYYMM') = v_month
      GROUP BY acct_code, item_desc1, item_desc2
     ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE
        SET dr_amt = v.dr_amt + EXCLUDED.dr_amt, cr_amt = v.cr_amt + EXCLUDED.cr_amt,
            item_desc1nm = coalesce(EXCLUDED.item_desc1nm, v.item_desc1nm), u_date = EXCLUDED.u_date;
-    v_laters := ARRAY(SELECT pk_v_ledger.later_terms(pk_v_ledger.term_of_month(v_month)));
-    FOREACH v_later IN ARRAY v_laters LOOP
+    FOR v_later IN SELECT pk_v_ledger.later_terms(pk_v_ledger.term_of_month(v_month)) LOOP
       INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
       SELECT acct_code, pk_v_ledger.first_month(v_later), item_desc1, max(item_desc1nm), item_desc2,
              sum(dr_amt - cr_amt), 0, 0, LOCALTIMESTAMP(0)
-        FROM jsonb_to_recordset(p_rows) AS r(slip_date DATE, acct_code TEXT, fund BOOLEAN, item_desc1 TEXT,
-                                             item_desc1nm TEXT, item_desc2 TEXT, dr_amt NUMERIC, cr_amt NUMERIC)
+        FROM unnest(p_rows)
        WHERE fund AND to_char(slip_date, 'YYYYMM') = v_month
        GROUP BY acct_code, item_desc1, item_desc2
       ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE
          SET bf_amt = v.bf_amt + EXCLUDED.bf_amt,
              item_desc1nm = coalesce(v.item_desc1nm, EXCLUDED.item_desc1nm), u_date = EXCLUDED.u_date;
+      v_months := v_months || pk_v_ledger.first_month(v_later);
     END LOOP;
   END LOOP;
   DELETE FROM vb085ms v
-   USING (SELECT DISTINCT r->>'acct_code' AS a FROM jsonb_array_elements(p_rows) r WHERE (r->>'fund')::BOOLEAN) k
-   WHERE v.acct_code = k.a AND v.bf_amt = 0 AND v.dr_amt = 0 AND v.cr_amt = 0;
+   WHERE v.acct_code = ANY (ARRAY(SELECT DISTINCT r.acct_code FROM unnest(p_rows) r WHERE r.fund))
+     AND v.slip_ym = ANY (v_months) AND v.bf_amt = 0 AND v.dr_amt = 0 AND v.cr_amt = 0;
 END
 $$;
 
 -- Daily transfer and cash sums (VC030PR).
-CREATE OR REPLACE FUNCTION pk_v_post.move_days(p_rows JSONB) RETURNS VOID
+CREATE OR REPLACE FUNCTION pk_v_post.move_days(p_rows pk_v_post.day_move[]) RETURNS VOID
 LANGUAGE plpgsql VOLATILE AS
 $$
 BEGIN
-  IF p_rows IS NULL OR jsonb_array_length(p_rows) = 0 THEN
+  IF coalesce(cardinality(p_rows), 0) = 0 THEN
     RETURN;
   END IF;
   INSERT INTO vc030pr AS v (sum_date, acct_code, damt, camt, cash_damt, cash_camt)
   SELECT sum_date, acct_code, sum(damt), sum(camt), sum(cash_damt), sum(cash_camt)
-    FROM jsonb_to_recordset(p_rows) AS r(sum_date DATE, acct_code TEXT, damt NUMERIC, camt NUMERIC,
-                                         cash_damt NUMERIC, cash_camt NUMERIC)
+    FROM unnest(p_rows)
    GROUP BY sum_date, acct_code
   ON CONFLICT (sum_date, acct_code) DO UPDATE
      SET damt = v.damt + EXCLUDED.damt, camt = v.camt + EXCLUDED.camt,
          cash_damt = v.cash_damt + EXCLUDED.cash_damt, cash_camt = v.cash_camt + EXCLUDED.cash_camt;
   DELETE FROM vc030pr v
-   USING (SELECT DISTINCT (r->>'sum_date')::DATE AS d, r->>'acct_code' AS a FROM jsonb_array_elements(p_rows) r) k
-   WHERE v.sum_date = k.d AND v.acct_code = k.a
+   WHERE v.sum_date = ANY (ARRAY(SELECT DISTINCT sum_date FROM unnest(p_rows)))
+     AND v.acct_code = ANY (ARRAY(SELECT DISTINCT acct_code FROM unnest(p_rows)))
      AND v.damt = 0 AND v.camt = 0 AND v.cash_damt = 0 AND v.cash_camt = 0;
 END
 $$;
@@ -393,7 +389,6 @@ $$
 DECLARE
   v_month TEXT := pk_v_ledger.month_of(p_day);
   a TEXT[]; g TEXT[]; v TEXT[]; n TEXT[]; d NUMERIC[]; c NUMERIC[];
-  v_rows JSONB;
 BEGIN
   SELECT array_agg(acct_code), array_agg(d_amount * p_factor), array_agg(c_amount * p_factor)
     INTO a, d, c FROM vb011ms WHERE slip_no = p_slip_no;
@@ -404,15 +399,15 @@ BEGIN
     INTO a, g, v, n, d, c FROM vb011dt WHERE slip_no = p_slip_no;
   PERFORM pk_v_post.move_items(v_month, a, g, v, n, d, c);
 
-  SELECT jsonb_agg(to_jsonb(b) || jsonb_build_object('slip_date', p_day, 'dr_amt', b.dr_amt * p_factor,
-                                                     'cr_amt', b.cr_amt * p_factor))
-    INTO v_rows FROM pk_v_post.balance_lines b WHERE b.slip_no = p_slip_no;
-  PERFORM pk_v_post.move_balance_items(v_rows);
-  SELECT jsonb_agg(jsonb_build_object('sum_date', p_day, 'acct_code', s.acct_code,
-                                      'damt', s.damt * p_factor, 'camt', s.camt * p_factor,
-                                      'cash_damt', s.cash_damt * p_factor, 'cash_camt', s.cash_camt * p_factor))
-    INTO v_rows FROM pk_v_post.cash_split s WHERE s.slip_no = p_slip_no;
-  PERFORM pk_v_post.move_days(v_rows);
+  PERFORM pk_v_post.move_balance_items(ARRAY(
+    SELECT ROW(b.acct_code, p_day, b.item_cd1, b.item_desc1, b.item_desc1nm, b.item_cd2, b.item_desc2,
+               b.item_desc2nm, b.item_cd3, b.item_desc3, b.item_desc3nm, b.fund,
+               b.dr_amt * p_factor, b.cr_amt * p_factor)::pk_v_post.balance_move
+      FROM pk_v_post.balance_lines b WHERE b.slip_no = p_slip_no));
+  PERFORM pk_v_post.move_days(ARRAY(
+    SELECT ROW(p_day, s.acct_code, s.damt * p_factor, s.camt * p_factor,
+               s.cash_damt * p_factor, s.cash_camt * p_factor)::pk_v_post.day_move
+      FROM pk_v_post.cash_split s WHERE s.slip_no = p_slip_no));
 
   IF p_factor > 0 THEN
     INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows t WHERE t.slip_no = p_slip_no;

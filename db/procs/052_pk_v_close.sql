@@ -343,43 +343,38 @@ DECLARE
   v_to   DATE := (to_date(p_yyyymm || '01', 'YYYYMMDD') + INTERVAL '1 month - 1 day')::DATE;
   v_fund TEXT[] := pk_v_ledger.fund_accounts();
 BEGIN
-  PERFORM pk_v_post.move_balance_items(
-    (SELECT jsonb_agg(jsonb_build_object(
-              'slip_date', k.slip_date, 'acct_code', k.acct_code, 'fund', k.acct_code = ANY (v_fund),
-              'item_cd1', k.item_cd1, 'item_desc1', k.item_desc1, 'item_desc1nm', k.nm1,
-              'item_cd2', k.item_cd2, 'item_desc2', k.item_desc2, 'item_desc2nm', k.nm2,
-              'item_cd3', k.item_cd3, 'item_desc3', k.item_desc3, 'item_desc3nm', k.nm3,
-              'dr_amt', k.dr, 'cr_amt', k.cr))
-       FROM (SELECT coalesce(r.acct_code, m.acct_code) AS acct_code, coalesce(r.slip_date, m.slip_date) AS slip_date,
-                    coalesce(r.item_cd1, m.item_cd1) AS item_cd1, coalesce(r.item_desc1, m.item_desc1) AS item_desc1,
-                    coalesce(r.item_cd2, m.item_cd2) AS item_cd2, coalesce(r.item_desc2, m.item_desc2) AS item_desc2,
-                    coalesce(r.item_cd3, m.item_cd3) AS item_cd3, coalesce(r.item_desc3, m.item_desc3) AS item_desc3,
-                    r.nm1, r.nm2, r.nm3,
-                    coalesce(r.dr, 0) - coalesce(m.dr_amt, 0) AS dr, coalesce(r.cr, 0) - coalesce(m.cr_amt, 0) AS cr
-               FROM (SELECT acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3,
-                            max(item_desc1nm) AS nm1, max(item_desc2nm) AS nm2, max(item_desc3nm) AS nm3,
-                            sum(dr_amt) AS dr, sum(cr_amt) AS cr
-                       FROM pk_v_post.balance_lines WHERE slip_date BETWEEN v_from AND v_to
-                      GROUP BY 1, 2, 3, 4, 5, 6, 7, 8) r
-               FULL JOIN (SELECT * FROM vb080ms WHERE slip_date BETWEEN v_from AND v_to) m
-                 ON m.acct_code = r.acct_code AND m.slip_date = r.slip_date
-                AND coalesce(m.item_cd1, '') = coalesce(r.item_cd1, '') AND coalesce(m.item_desc1, '') = coalesce(r.item_desc1, '')
-                AND coalesce(m.item_cd2, '') = coalesce(r.item_cd2, '') AND coalesce(m.item_desc2, '') = coalesce(r.item_desc2, '')
-                AND coalesce(m.item_cd3, '') = coalesce(r.item_cd3, '') AND coalesce(m.item_desc3, '') = coalesce(r.item_desc3, '')) k
-      WHERE (k.dr, k.cr) <> (0, 0)));
-  PERFORM pk_v_post.move_days(
-    (SELECT jsonb_agg(jsonb_build_object('sum_date', k.sum_date, 'acct_code', k.acct_code, 'damt', k.damt,
-                                         'camt', k.camt, 'cash_damt', k.cash_damt, 'cash_camt', k.cash_camt))
-       FROM (SELECT coalesce(r.sum_date, m.sum_date) AS sum_date, coalesce(r.acct_code, m.acct_code) AS acct_code,
-                    coalesce(r.damt, 0) - coalesce(m.damt, 0) AS damt, coalesce(r.camt, 0) - coalesce(m.camt, 0) AS camt,
-                    coalesce(r.cash_damt, 0) - coalesce(m.cash_damt, 0) AS cash_damt,
-                    coalesce(r.cash_camt, 0) - coalesce(m.cash_camt, 0) AS cash_camt
-               FROM (SELECT sum_date, acct_code, sum(damt) AS damt, sum(camt) AS camt, sum(cash_damt) AS cash_damt,
-                            sum(cash_camt) AS cash_camt
-                       FROM pk_v_post.cash_split WHERE sum_date BETWEEN v_from AND v_to GROUP BY 1, 2) r
-               FULL JOIN (SELECT * FROM vc030pr WHERE sum_date BETWEEN v_from AND v_to) m
-                 ON m.sum_date = r.sum_date AND m.acct_code = r.acct_code) k
-      WHERE (k.damt, k.camt, k.cash_damt, k.cash_camt) <> (0, 0, 0, 0)));
+  PERFORM pk_v_post.move_balance_items(ARRAY(
+    SELECT ROW(k.acct_code, k.slip_date, k.item_cd1, k.item_desc1, k.nm1, k.item_cd2, k.item_desc2, k.nm2,
+               k.item_cd3, k.item_desc3, k.nm3, k.acct_code = ANY (v_fund), k.dr, k.cr)::pk_v_post.balance_move
+      FROM (SELECT coalesce(r.acct_code, m.acct_code) AS acct_code, coalesce(r.slip_date, m.slip_date) AS slip_date,
+                   coalesce(r.item_cd1, m.item_cd1) AS item_cd1, coalesce(r.item_desc1, m.item_desc1) AS item_desc1,
+                   coalesce(r.item_cd2, m.item_cd2) AS item_cd2, coalesce(r.item_desc2, m.item_desc2) AS item_desc2,
+                   coalesce(r.item_cd3, m.item_cd3) AS item_cd3, coalesce(r.item_desc3, m.item_desc3) AS item_desc3,
+                   r.nm1, r.nm2, r.nm3,
+                   coalesce(r.dr, 0) - coalesce(m.dr_amt, 0) AS dr, coalesce(r.cr, 0) - coalesce(m.cr_amt, 0) AS cr
+              FROM (SELECT acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3,
+                           max(item_desc1nm) AS nm1, max(item_desc2nm) AS nm2, max(item_desc3nm) AS nm3,
+                           sum(dr_amt) AS dr, sum(cr_amt) AS cr
+                      FROM pk_v_post.balance_lines WHERE slip_date BETWEEN v_from AND v_to
+                     GROUP BY 1, 2, 3, 4, 5, 6, 7, 8) r
+              FULL JOIN (SELECT * FROM vb080ms WHERE slip_date BETWEEN v_from AND v_to) m
+                ON m.acct_code = r.acct_code AND m.slip_date = r.slip_date
+               AND coalesce(m.item_cd1, '') = coalesce(r.item_cd1, '') AND coalesce(m.item_desc1, '') = coalesce(r.item_desc1, '')
+               AND coalesce(m.item_cd2, '') = coalesce(r.item_cd2, '') AND coalesce(m.item_desc2, '') = coalesce(r.item_desc2, '')
+               AND coalesce(m.item_cd3, '') = coalesce(r.item_cd3, '') AND coalesce(m.item_desc3, '') = coalesce(r.item_desc3, '')) k
+     WHERE (k.dr, k.cr) <> (0, 0)));
+  PERFORM pk_v_post.move_days(ARRAY(
+    SELECT ROW(k.sum_date, k.acct_code, k.damt, k.camt, k.cash_damt, k.cash_camt)::pk_v_post.day_move
+      FROM (SELECT coalesce(r.sum_date, m.sum_date) AS sum_date, coalesce(r.acct_code, m.acct_code) AS acct_code,
+                   coalesce(r.damt, 0) - coalesce(m.damt, 0) AS damt, coalesce(r.camt, 0) - coalesce(m.camt, 0) AS camt,
+                   coalesce(r.cash_damt, 0) - coalesce(m.cash_damt, 0) AS cash_damt,
+                   coalesce(r.cash_camt, 0) - coalesce(m.cash_camt, 0) AS cash_camt
+              FROM (SELECT sum_date, acct_code, sum(damt) AS damt, sum(camt) AS camt, sum(cash_damt) AS cash_damt,
+                           sum(cash_camt) AS cash_camt
+                      FROM pk_v_post.cash_split WHERE sum_date BETWEEN v_from AND v_to GROUP BY 1, 2) r
+              FULL JOIN (SELECT * FROM vc030pr WHERE sum_date BETWEEN v_from AND v_to) m
+                ON m.sum_date = r.sum_date AND m.acct_code = r.acct_code) k
+     WHERE (k.damt, k.camt, k.cash_damt, k.cash_camt) <> (0, 0, 0, 0)));
   DELETE FROM vb040ms WHERE conf_date BETWEEN v_from AND v_to;
   INSERT INTO vb040ms SELECT * FROM pk_v_post.tax_rows t WHERE t.conf_date BETWEEN v_from AND v_to;
 END
