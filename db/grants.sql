@@ -104,4 +104,20 @@ BEGIN
 END
 $$;
 
+-- Generated slips: the register of what a pay run or a sales day produced
+-- is written by the generators only; the deposit register takes the
+-- client's rows and releases them, and only the generator marks them used.
+DO $$
+DECLARE
+  app_user TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+BEGIN
+  IF to_regclass('public.vb095ms') IS NOT NULL THEN
+    EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON public.vb095ms FROM %I', app_user);
+  END IF;
+  IF to_regclass('public.vb010ms_temp') IS NOT NULL THEN
+    EXECUTE format('REVOKE UPDATE, TRUNCATE ON public.vb010ms_temp FROM %I', app_user);
+  END IF;
+END
+$$;
+
 DROP TABLE grant_target;

@@ -145,7 +145,8 @@ BEGIN
         || ' (차변 ' || to_char(sum_d, 'FM999,999,999,999,990')
         || ', 대변 ' || to_char(sum_c, 'FM999,999,999,999,990') || ')';
   END IF;
-  IF NOT any_amt THEN
+  -- a copy with its amounts set to zero is a form to be filled in later
+  IF NOT any_amt AND coalesce(current_setting('pk_v_slip_01.blank_lines', true), '') <> 'on' THEN
     RETURN '금액이 입력된 라인이 없습니다.!';
   END IF;
 

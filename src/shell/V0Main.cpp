@@ -21,9 +21,14 @@
 #include "screens/ledgers/VCI085.h"
 #include "screens/ledgers/VCS130.h"
 #include "screens/master/VAI040.h"
+#include "screens/slips/VBI010.h"
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI030.h"
 #include "screens/slips/VBI040.h"
+#include "screens/slips/VBI050.h"
+#include "screens/slips/VBI060.h"
+#include "screens/slips/VBI070.h"
+#include "screens/slips/VBI090.h"
 #include "screens/slips/VBS080.h"
 #include "screens/statements/VDI010.h"
 
@@ -48,8 +53,8 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
     static const QList<DispatchEntry> table = {
         {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", makeScreen<TfrmVAI020>()}, {"VAI030", makeScreen<TfrmVAI030>()}, {"VAI040", makeScreen<TfrmVAI040>()},
         {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
-        {"VBI010", {}}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", makeScreen<TfrmVBI030>()}, {"VBI040", makeScreen<TfrmVBI040>()}, {"VBI050", {}}, {"VBI060", {}},
-        {"VBI070", {}}, {"VBS080", makeScreen<TfrmVBS080>()}, {"VBI090", {}},
+        {"VBI010", makeScreen<TfrmVBI010>()}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", makeScreen<TfrmVBI030>()}, {"VBI040", makeScreen<TfrmVBI040>()}, {"VBI050", makeScreen<TfrmVBI050>()}, {"VBI060", makeScreen<TfrmVBI060>()},
+        {"VBI070", makeScreen<TfrmVBI070>()}, {"VBS080", makeScreen<TfrmVBS080>()}, {"VBI090", makeScreen<TfrmVBI090>()},
         {"VCI010", makeScreen<TfrmVCI010>()}, {"VCI020", makeScreen<TfrmVCI020>()}, {"VCI030", makeScreen<TfrmVCI030>()}, {"VCI040", makeScreen<TfrmVCI040>()}, {"VCI045", makeScreen<TfrmVCI045>()}, {"VCI050", makeScreen<TfrmVCI050>()},
         {"VCI060", makeScreen<TfrmVCI060>()}, {"VCI070", makeScreen<TfrmVCI070>()}, {"VCI080", makeScreen<TfrmVCI080>()}, {"VCI085", makeScreen<TfrmVCI085>()}, {"VCI090", makeScreen<TfrmVCI090>()}, {"VCI095", makeScreen<TfrmVCI095>()},
         {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", makeScreen<TfrmVCI110>()}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", makeScreen<TfrmVCS130>()}, {"VCS040", makeScreen<TfrmVCS040>()},
