@@ -10,7 +10,13 @@
 #include "screens/slips/VBI030.h"
 #include "screens/slips/VBI040.h"
 #include "screens/slips/VBS080.h"
+#include "screens/costs/VHI010.h"
+#include "screens/costs/VHI020.h"
+#include "screens/costs/VHI030.h"
+#include "screens/costs/VHI040.h"
 #include "screens/statements/VDI010.h"
+#include "screens/statements/VDI020.h"
+#include "screens/statements/VDI030.h"
 
 namespace {
 
@@ -38,13 +44,14 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VCI010", {}}, {"VCI020", {}}, {"VCI030", {}}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", {}},
         {"VCI060", {}}, {"VCI070", {}}, {"VCI080", {}}, {"VCI085", {}}, {"VCI090", {}}, {"VCI095", {}},
         {"VCI100", {}}, {"VCI110", {}}, {"VCI120", {}}, {"VCS130", {}}, {"VCS040", makeScreen<TfrmVCS040>()},
-        {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", {}}, {"VDI030", {}},
+        {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", makeScreen<TfrmVDI020>()}, {"VDI030", makeScreen<TfrmVDI030>()},
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
         {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
         {"VFI060", {}}, {"VFI063", {}}, {"VFI065", {}}, {"VFI100", {}}, {"VFI110", {}}, {"VFI120", {}},
         {"VGI005", {}}, {"VGI010", {}}, {"VGI020", {}}, {"VGI030", {}}, {"VGI040", {}}, {"VGI055", {}},
         {"VGI070", {}}, {"VGI080", {}}, {"VGI090", {}}, {"VGI095", {}}, {"VGI110", {}},
-        {"VHI010", {}}, {"VHI020", {}}, {"VHI030", {}}, {"VHI040", {}},
+        {"VHI010", makeScreen<TfrmVHI010>()}, {"VHI020", makeScreen<TfrmVHI020>()}, {"VHI030", makeScreen<TfrmVHI030>()},
+        {"VHI040", makeScreen<TfrmVHI040>()},
         {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},
         {"VMI050", {}},
         {"VKI010", makeScreen<TfrmVKI010>()}, {"VKI020", makeScreen<TfrmVKI020>()}, {"VKI025", makeScreen<TfrmVKI025>()},
