@@ -67,6 +67,12 @@ TfrmVDI020::TfrmVDI020(QWidget* parent) : TfrmZQI030(QStringLiteral("VDI020"), p
     pgcMain->setObjectName(QStringLiteral("pgcMain"));
     pgcMain->addTab(rdgMain, QStringLiteral("조회 결과"));
     pgcMain->addTab(rdvReport, QStringLiteral("보고서"));
+    // A page fitted to the viewer's width is laid out again once the
+    // viewer is shown at its real size.
+    connect(pgcMain, &QTabWidget::currentChanged, this, [this](int index) {
+        if (pgcMain->widget(index) == rdvReport)
+            rdvReport->setZoom(rdvReport->zoom());
+    });
     Form::Column{pgcMain}.attachTo(panDisp);
 }
 

@@ -13,7 +13,7 @@ const PrintColumn kAmounts[] = {
 constexpr double kNameWidth = 61;
 constexpr double kAmountWidth = 31;
 constexpr double kHeaderRow = 6;
-constexpr double kRowHeight = 5.6;
+constexpr double kRowHeight = 5.0;
 constexpr double kPad = 1.2;
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 

@@ -140,6 +140,27 @@ QString journalize(const QString& slipNo, const QString& day)
     return answer;
 }
 
+// A statement over rows the test gives, to hold the cross table to its
+// rules whatever a source brings.
+class GivenRows : public TfrmCostStatement {
+public:
+    explicit GivenRows(bool costOfSales)
+        : TfrmCostStatement(QStringLiteral("VHI010"),
+                            {QStringLiteral("매출원가명세서"), QStringLiteral("합계"), QStringLiteral("계정과목 명"),
+                             costOfSales, costOfSales, false},
+                            nullptr)
+    {
+    }
+    QList<SourceRow> rows;
+
+protected:
+    bool sourceRows(const QDate&, const QDate&, QList<SourceRow>* out) override
+    {
+        *out = rows;
+        return true;
+    }
+};
+
 }  // namespace
 
 class TestCosts : public QObject {
@@ -154,6 +175,7 @@ private slots:
         QVERIFY(!SharedTransaction::instance().inTransaction());
     }
 
+    void crossTableAddsAndKeepsDepartmentsApart();
     void costTotalsAgreeWithTheLines_data();
     void costTotalsAgreeWithTheLines();
     void oneDepartmentSelectsItsUnits();
@@ -193,6 +215,37 @@ void TestCosts::initTestCase()
         "('TCST0001', 2, 1, '141', '1121', '7520910', 300000, 0), ('TCST0001', 2, 2, '118', '1121', '7520910', 300000, 0)"));
     const QString answer = journalize(QStringLiteral("TCST0001"), QStringLiteral("2026-11-26"));
     QVERIFY2(!ProcResult::isFailure(answer), qPrintable(answer));
+}
+
+// Two amounts of one account and department add up; departments of one
+// name keep their columns; group rows stay out of the totals; departments
+// in code order with the unassigned ones last.
+void TestCosts::crossTableAddsAndKeepsDepartmentsApart()
+{
+    GivenRows s(true);
+    s.show();
+    s.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    s.rows = {{QStringLiteral("7130000"), QStringLiteral("원가경비(기타)"), QStringLiteral("2210"), QStringLiteral("객실팀"), 700, QStringLiteral("0")},
+              {QStringLiteral("7130510"), QStringLiteral("식자재비"), QStringLiteral("2210"), QStringLiteral("객실팀"), 300},
+              {QStringLiteral("7130510"), QStringLiteral("식자재비"), QStringLiteral("2210"), QStringLiteral("객실팀"), 400},
+              {QStringLiteral("7130510"), QStringLiteral("식자재비"), QStringLiteral("0000"), QStringLiteral("미지정"), 50},
+              {QStringLiteral("7110110"), QStringLiteral("급여(원가)"), QStringLiteral("2110"), QStringLiteral("객실팀"), 1000}};
+    control(&s, "bbtSearch")->click();
+    RecordSet* set = s.result();
+    QCOMPARE(deptFields(set), QStringList({QStringLiteral("D_2110"), QStringLiteral("D_2210"), QStringLiteral("D_0000")}));
+    const int food = rowOf(set, QStringLiteral("7130510"));
+    QCOMPARE(set->value(food, QStringLiteral("D_2210")).toDouble(), 700.0);
+    QCOMPARE(set->value(food, TfrmCostStatement::kTotalField).toDouble(), 750.0);
+    QVERIFY(set->value(food, QStringLiteral("D_2110")).isNull());
+    const int last = set->recordCount() - 1;
+    QCOMPARE(set->value(last, QStringLiteral("D_2210")).toDouble(), 700.0);
+    QCOMPARE(set->value(last, TfrmCostStatement::kTotalField).toDouble(), 1750.0);
+    QCOMPARE(s.RecordCount, 4);
+    QCOMPARE(s.resultGrid()->columnCaption(s.resultGrid()->columnOf(QStringLiteral("D_2110"))), QStringLiteral("객실팀:2110"));
+    // rows in account order
+    QVERIFY(rowOf(set, QStringLiteral("7110110")) < rowOf(set, QStringLiteral("7130000")));
+    QVERIFY(rowOf(set, QStringLiteral("7130000")) < food);
 }
 
 void TestCosts::costTotalsAgreeWithTheLines_data()
