@@ -120,4 +120,20 @@ BEGIN
 END
 $$;
 
+-- Financial statements: the income statement, balance sheet and cost
+-- statement results are written only by their report functions; the
+-- client reads them.
+DO $$
+DECLARE
+  app_user TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+  t        TEXT;
+BEGIN
+  FOREACH t IN ARRAY ARRAY['public.vd020_rpt', 'public.vd031_rpt', 'public.vh010pr'] LOOP
+    IF to_regclass(t) IS NOT NULL THEN
+      EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON %s FROM %I', t, app_user);
+    END IF;
+  END LOOP;
+END
+$$;
+
 DROP TABLE grant_target;

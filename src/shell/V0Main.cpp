@@ -30,7 +30,13 @@
 #include "screens/slips/VBI070.h"
 #include "screens/slips/VBI090.h"
 #include "screens/slips/VBS080.h"
+#include "screens/costs/VHI010.h"
+#include "screens/costs/VHI020.h"
+#include "screens/costs/VHI030.h"
+#include "screens/costs/VHI040.h"
 #include "screens/statements/VDI010.h"
+#include "screens/statements/VDI020.h"
+#include "screens/statements/VDI030.h"
 
 namespace {
 
@@ -58,13 +64,14 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VCI010", makeScreen<TfrmVCI010>()}, {"VCI020", makeScreen<TfrmVCI020>()}, {"VCI030", makeScreen<TfrmVCI030>()}, {"VCI040", makeScreen<TfrmVCI040>()}, {"VCI045", makeScreen<TfrmVCI045>()}, {"VCI050", makeScreen<TfrmVCI050>()},
         {"VCI060", makeScreen<TfrmVCI060>()}, {"VCI070", makeScreen<TfrmVCI070>()}, {"VCI080", makeScreen<TfrmVCI080>()}, {"VCI085", makeScreen<TfrmVCI085>()}, {"VCI090", makeScreen<TfrmVCI090>()}, {"VCI095", makeScreen<TfrmVCI095>()},
         {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", makeScreen<TfrmVCI110>()}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", makeScreen<TfrmVCS130>()}, {"VCS040", makeScreen<TfrmVCS040>()},
-        {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", {}}, {"VDI030", {}},
+        {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", makeScreen<TfrmVDI020>()}, {"VDI030", makeScreen<TfrmVDI030>()},
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
         {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
         {"VFI060", {}}, {"VFI063", {}}, {"VFI065", {}}, {"VFI100", {}}, {"VFI110", {}}, {"VFI120", {}},
         {"VGI005", {}}, {"VGI010", {}}, {"VGI020", {}}, {"VGI030", {}}, {"VGI040", {}}, {"VGI055", {}},
         {"VGI070", {}}, {"VGI080", {}}, {"VGI090", {}}, {"VGI095", {}}, {"VGI110", {}},
-        {"VHI010", {}}, {"VHI020", {}}, {"VHI030", {}}, {"VHI040", {}},
+        {"VHI010", makeScreen<TfrmVHI010>()}, {"VHI020", makeScreen<TfrmVHI020>()}, {"VHI030", makeScreen<TfrmVHI030>()},
+        {"VHI040", makeScreen<TfrmVHI040>()},
         {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},
         {"VMI050", {}},
         {"VKI010", makeScreen<TfrmVKI010>()}, {"VKI020", makeScreen<TfrmVKI020>()}, {"VKI025", makeScreen<TfrmVKI025>()},
