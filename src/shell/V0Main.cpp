@@ -3,9 +3,18 @@
 #include "screens/closing/VKI020.h"
 #include "screens/closing/VKI025.h"
 #include "screens/closing/VKI030.h"
+#include "screens/master/VAI005.h"
+#include "screens/master/VAI010.h"
 #include "screens/master/VAI020.h"
+#include "screens/master/VAI024.h"
+#include "screens/master/VAI025.h"
 #include "screens/master/VAI030.h"
 #include "screens/master/VAI040.h"
+#include "screens/master/VAI050.h"
+#include "screens/master/VAI060.h"
+#include "screens/master/VAI070.h"
+#include "screens/master/VAI080.h"
+#include "screens/master/VAS005.h"
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI030.h"
 #include "screens/slips/VBI040.h"
@@ -31,8 +40,8 @@ TfrmV0Main::TfrmV0Main(QWidget* parent) : TfrmZZMain(QStringLiteral("일반관�
 const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
 {
     static const QList<DispatchEntry> table = {
-        {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", makeScreen<TfrmVAI020>()}, {"VAI030", makeScreen<TfrmVAI030>()}, {"VAI040", makeScreen<TfrmVAI040>()},
-        {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
+        {"VAI010", makeScreen<TfrmVAI010>()}, {"VAI005", makeScreen<TfrmVAI005>()}, {"VAS005", makeScreen<TfrmVAS005>()}, {"VAI020", makeScreen<TfrmVAI020>()}, {"VAI030", makeScreen<TfrmVAI030>()}, {"VAI040", makeScreen<TfrmVAI040>()},
+        {"VAI050", makeScreen<TfrmVAI050>()}, {"VAI024", makeScreen<TfrmVAI024>()}, {"VAI025", makeScreen<TfrmVAI025>()}, {"VAI060", makeScreen<TfrmVAI060>()}, {"VAI070", makeScreen<TfrmVAI070>()}, {"VAI080", makeScreen<TfrmVAI080>()},
         {"VBI010", {}}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", makeScreen<TfrmVBI030>()}, {"VBI040", makeScreen<TfrmVBI040>()}, {"VBI050", {}}, {"VBI060", {}},
         {"VBI070", {}}, {"VBS080", makeScreen<TfrmVBS080>()}, {"VBI090", {}},
         {"VCI010", {}}, {"VCI020", {}}, {"VCI030", {}}, {"VCI040", {}}, {"VCI045", {}}, {"VCI050", {}},
