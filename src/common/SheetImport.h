@@ -10,9 +10,10 @@
 // through the zip reader and Qt's XML stream reader. The kind is told by the
 // file's first bytes, not by its name.
 //
-// Cells come as the spreadsheet shows them without formatting: texts as
-// they are, whole numbers without a decimal part ("100001"), other numbers
-// in their shortest form, dates "YYYY-MM-DD". Empty cells are empty text.
+// Cells come as stored, without formatting: texts as they are, whole numbers
+// without a decimal part ("100001"), other numbers in their shortest form.
+// Dates of a binary workbook read "YYYY-MM-DD"; an Open XML workbook keeps
+// dates as numbers, and they come as such. Empty cells are empty text.
 namespace SheetImport {
 
 // A file that cannot be read as a spreadsheet.

@@ -93,8 +93,10 @@ TfrmVAI070::TfrmVAI070(QWidget* parent) : TfrmZQI020(QStringLiteral("VAI070"), p
         bbtGubun[i]->setObjectName(QStringLiteral("bbtGUBUN%1").arg(i + 1));
         bbtGubun[i]->setIcon(TPopupBtn::glyph());
         bbtGubun[i]->setFocusPolicy(Qt::NoFocus);
-        pbtGubun[i] = NewLookup(panInput, QStringLiteral("pbtGUBUN%1").arg(i + 1), QString(), QString(),
-                                {QStringLiteral("코드"), QStringLiteral("코드명")}, edtGubun[i]);
+        pbtGubun[i] = NewLookup(panInput, QStringLiteral("pbtGUBUN%1").arg(i + 1),
+                                QStringLiteral("SELECT GUBUN_CODE, GUBUN_NAME FROM VX011MS WHERE CODE_LENGTH = '%1' ORDER BY GUBUN_CODE")
+                                    .arg(2 * (i + 1)),
+                                QString(), {QStringLiteral("코드"), QStringLiteral("코드명")}, edtGubun[i]);
         pbtGubun[i]->hide();
         form.addRow({Form::Label(QString::fromUtf8(kLevelCaptions[i])), Form::Row{edtGubun[i], bbtGubun[i]}, edtGubunName[i]});
         connect(bbtGubun[i], &QToolButton::clicked, this, [this, i] { openPicker(i + 1); });
@@ -346,6 +348,14 @@ void TfrmVAI070::DoDelete()
     Done = true;
 }
 
+// The import writes codes of its own: not while one is being edited.
+void TfrmVAI070::RefreshButtons()
+{
+    TfrmZQI020::RefreshButtons();
+    if (bbtImport)
+        bbtImport->setEnabled(State == stNone || State == stBrowse);
+}
+
 void TfrmVAI070::DoExcel()
 {
     DataGridExportSource source(rdgMain);
@@ -407,9 +417,6 @@ void TfrmVAI070::levelExit(int level)
     }
     const QString parent = parentOf(level);
     TPopupBtn* button = pbtGubun[level - 1];
-    button->setSql(QStringLiteral("SELECT GUBUN_CODE, GUBUN_NAME FROM VX011MS\n"
-                                  " WHERE CODE_LENGTH = :len AND GUBUN_CODE LIKE :parent || '%'\n"
-                                  " ORDER BY GUBUN_CODE"));
     button->setLinkSql(QStringLiteral("SELECT GUBUN_CODE, GUBUN_NAME FROM VX011MS\n"
                                       " WHERE CODE_LENGTH = :len AND GUBUN_CODE LIKE :parent || '%'\n")
                        + (IsDigitsText(text) ? QStringLiteral("   AND SUBSTR(GUBUN_CODE, :pos, 2) LIKE :txt || '%'\n")
@@ -626,6 +633,8 @@ int TfrmVAI070::importSpreadsheet()
         return 0;
     }
     MsgBox(QStringLiteral("작업을 완료 하였습니다."), QStringLiteral("작업 완료"), 0);
+    if (State == stBrowse && cdsMain->isOpen())
+        cdsMain->reopen();
     ShowStatus(QStringLiteral("%1건을 가져왔습니다.").arg(rows.size()));
     return int(rows.size());
 }

@@ -38,6 +38,7 @@ protected:
     void AfterCancel() override;
     void DoDelete() override;
     void DoExcel() override;
+    void RefreshButtons() override;
     void FieldExit(QWidget* control) override;
 
 private:
@@ -68,7 +69,7 @@ private:
     QCheckBox* CheckBox1;
     QLineEdit* edtP_BY_CODE;
     QLineEdit* edtN_BY_CODE;
-    QPushButton* bbtImport;
+    QPushButton* bbtImport = nullptr;
 
     // Classification picker.
     QGroupBox* Pan_code;

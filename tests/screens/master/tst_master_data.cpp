@@ -151,6 +151,7 @@ private slots:
 
     void sheetReaderReadsBothKinds();
     void importFromBothKinds();
+    void demoSheetsImport();
     void importRefusals_data();
     void importRefusals();
     void importCancelledAndNotASpreadsheet();
@@ -329,6 +330,16 @@ void TestMasterData::customerSaveAndDuplicateNumber()
     QCOMPARE(dbValue(QStringLiteral("SELECT c_num || '/' || soc_id || '/' || deal_type || '/' || use_yn FROM va050ms WHERE c_code = :P0"), {code})
                  .toString(),
              biz.left(3) + QLatin1Char('-') + biz.mid(3, 2) + QLatin1Char('-') + biz.mid(5) + QStringLiteral("/1101111234567/3/Y"));
+    // The resident number is kept as its 13 digits, whatever way it comes.
+    ExecSql(QStringLiteral("UPDATE va050ms SET soc_id = '110111-1234568' WHERE c_code = :P0"), {code});
+    QCOMPARE(dbValue(QStringLiteral("SELECT soc_id FROM va050ms WHERE c_code = :P0"), {code}).toString(), QStringLiteral("1101111234568"));
+    bool refused = false;
+    try {
+        ExecSql(QStringLiteral("UPDATE va050ms SET soc_id = '11011-12345' WHERE c_code = :P0"), {code});
+    } catch (const ServerError&) {
+        refused = true;
+    }
+    QVERIFY(refused);
     // Right after the save the row reads the saved deal type's name.
     QCOMPARE(s.records()->fieldAsString(QStringLiteral("DEAL_TYPE_NAME")), QStringLiteral("매출/매입처"));
 
@@ -993,6 +1004,22 @@ void TestMasterData::importFromBothKinds()
                  qPrintable(m_dialogs->lastText()));
         QCOMPARE(dbCount(QStringLiteral("SELECT count(*) FROM vx010ms WHERE bu_acct_code IN ('200001', '200002')")), 2);
         ExecSql(QStringLiteral("DELETE FROM vx010ms WHERE bu_acct_code IN ('200001', '200002')"));
+    }
+}
+
+void TestMasterData::demoSheetsImport()
+{
+    for (const char* file : {"영업수지코드.xls", "영업수지코드.xlsx"}) {
+        Probe<TfrmVAI070> s;
+        s.showActive();
+        m_dialogs->fileNames = {QStringLiteral(TV_SOURCE_DIR "/db/demo/sheets/") + QString::fromUtf8(file)};
+        QCOMPARE(s.importSpreadsheet(), 4);
+        s.type(QStringLiteral("edtSearchAcctCode"), QStringLiteral("10001"));
+        s.click(QStringLiteral("bbtSearch"));
+        QVERIFY(s.records()->locate(QStringLiteral("BU_ACCT_CODE"), QStringLiteral("100014")));
+        QCOMPARE(s.records()->fieldAsString(QStringLiteral("GUBUN_CODE6_NM")), QStringLiteral("가스료"));
+        QCOMPARE(s.records()->fieldAsString(QStringLiteral("MENU_CODE")), QStringLiteral("010201010103"));
+        ExecSql(QStringLiteral("DELETE FROM vx010ms WHERE bu_acct_code BETWEEN '100013' AND '100016'"));
     }
 }
 
