@@ -66,8 +66,6 @@ void TfrmVAI025::DoSearch()
                   {Edit_BUDG_CODE->text().trimmed()});
     RecordCount = cdsMain->recordCount();
     RefreshButtons();
-    // The account list stays usable for ticking while the item is edited.
-    RealDBGrid1->setEnabled(true);
     rdgMZ020MS->setFocus();
 }
 
@@ -109,7 +107,6 @@ void TfrmVAI025::AfterEdit()
 {
     cdsMain->edit();
     m_item = cdsMain->fieldAsString(QStringLiteral("BUDG_ACCT"));
-    RealDBGrid1->setEnabled(true);
     RealDBGrid1->setFocus();
 }
 
