@@ -4,6 +4,10 @@
 #include "screens/closing/VKI025.h"
 #include "screens/closing/VKI030.h"
 #include "screens/closing/VKI090.h"
+#include "screens/costs/VHI010.h"
+#include "screens/costs/VHI020.h"
+#include "screens/costs/VHI030.h"
+#include "screens/costs/VHI040.h"
 #include "screens/daily/VCI010.h"
 #include "screens/daily/VCI020.h"
 #include "screens/daily/VCI030.h"
@@ -12,15 +16,24 @@
 #include "screens/daily/VCI095.h"
 #include "screens/daily/VCI100.h"
 #include "screens/daily/VCI120.h"
-#include "screens/master/VAI020.h"
-#include "screens/master/VAI030.h"
 #include "screens/ledgers/VCI040.h"
 #include "screens/ledgers/VCI060.h"
 #include "screens/ledgers/VCI070.h"
 #include "screens/ledgers/VCI080.h"
 #include "screens/ledgers/VCI085.h"
 #include "screens/ledgers/VCS130.h"
+#include "screens/master/VAI005.h"
+#include "screens/master/VAI010.h"
+#include "screens/master/VAI020.h"
+#include "screens/master/VAI024.h"
+#include "screens/master/VAI025.h"
+#include "screens/master/VAI030.h"
 #include "screens/master/VAI040.h"
+#include "screens/master/VAI050.h"
+#include "screens/master/VAI060.h"
+#include "screens/master/VAI070.h"
+#include "screens/master/VAI080.h"
+#include "screens/master/VAS005.h"
 #include "screens/slips/VBI010.h"
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI030.h"
@@ -30,10 +43,6 @@
 #include "screens/slips/VBI070.h"
 #include "screens/slips/VBI090.h"
 #include "screens/slips/VBS080.h"
-#include "screens/costs/VHI010.h"
-#include "screens/costs/VHI020.h"
-#include "screens/costs/VHI030.h"
-#include "screens/costs/VHI040.h"
 #include "screens/statements/VDI010.h"
 #include "screens/statements/VDI020.h"
 #include "screens/statements/VDI030.h"
@@ -57,8 +66,8 @@ TfrmV0Main::TfrmV0Main(QWidget* parent) : TfrmZZMain(QStringLiteral("일반관�
 const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
 {
     static const QList<DispatchEntry> table = {
-        {"VAI010", {}}, {"VAI005", {}}, {"VAS005", {}}, {"VAI020", makeScreen<TfrmVAI020>()}, {"VAI030", makeScreen<TfrmVAI030>()}, {"VAI040", makeScreen<TfrmVAI040>()},
-        {"VAI050", {}}, {"VAI024", {}}, {"VAI025", {}}, {"VAI060", {}}, {"VAI070", {}}, {"VAI080", {}},
+        {"VAI010", makeScreen<TfrmVAI010>()}, {"VAI005", makeScreen<TfrmVAI005>()}, {"VAS005", makeScreen<TfrmVAS005>()}, {"VAI020", makeScreen<TfrmVAI020>()}, {"VAI030", makeScreen<TfrmVAI030>()}, {"VAI040", makeScreen<TfrmVAI040>()},
+        {"VAI050", makeScreen<TfrmVAI050>()}, {"VAI024", makeScreen<TfrmVAI024>()}, {"VAI025", makeScreen<TfrmVAI025>()}, {"VAI060", makeScreen<TfrmVAI060>()}, {"VAI070", makeScreen<TfrmVAI070>()}, {"VAI080", makeScreen<TfrmVAI080>()},
         {"VBI010", makeScreen<TfrmVBI010>()}, {"VBI020", makeScreen<TfrmVBI020>()}, {"VBI030", makeScreen<TfrmVBI030>()}, {"VBI040", makeScreen<TfrmVBI040>()}, {"VBI050", makeScreen<TfrmVBI050>()}, {"VBI060", makeScreen<TfrmVBI060>()},
         {"VBI070", makeScreen<TfrmVBI070>()}, {"VBS080", makeScreen<TfrmVBS080>()}, {"VBI090", makeScreen<TfrmVBI090>()},
         {"VCI010", makeScreen<TfrmVCI010>()}, {"VCI020", makeScreen<TfrmVCI020>()}, {"VCI030", makeScreen<TfrmVCI030>()}, {"VCI040", makeScreen<TfrmVCI040>()}, {"VCI045", makeScreen<TfrmVCI045>()}, {"VCI050", makeScreen<TfrmVCI050>()},
