@@ -181,10 +181,10 @@ void TestHistory::directChangeRecorded_data()
     QTest::newRow("department") << "UPDATE qa160ms SET aff_dept_name = '본사 경영지원' WHERE aff_dept_code = '1000'"
                                 << "qa160ms" << "UPDATE" << "1000" << "aff_dept_name" << "본사" << "본사 경영지원";
     QTest::newRow("authority added")
-        << "INSERT INTO va010ms (emp_no, st_date, ed_date, charge_yn) VALUES ('2001', '2027-01-01', '2027-12-31', 'N')"
-        << "va010ms" << "INSERT" << "2001/2027-01-01" << "charge_yn" << "" << "N";
-    QTest::newRow("authority removed") << "DELETE FROM va010ms WHERE emp_no = '2001' AND st_date = '2027-01-01'"
-                                       << "va010ms" << "DELETE" << "2001/2027-01-01" << "charge_yn" << "N" << "";
+        << "INSERT INTO va010ms (emp_no, st_date, ed_date, charge_yn) VALUES ('2004', '2027-01-01', '2027-12-31', 'N')"
+        << "va010ms" << "INSERT" << "2004/2027-01-01" << "charge_yn" << "" << "N";
+    QTest::newRow("authority removed") << "DELETE FROM va010ms WHERE emp_no = '2004' AND st_date = '2027-01-01'"
+                                       << "va010ms" << "DELETE" << "2004/2027-01-01" << "charge_yn" << "N" << "";
 }
 
 // A statement of the client's own login, outside every screen, is recorded

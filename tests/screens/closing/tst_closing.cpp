@@ -5,6 +5,7 @@
 // carry-forward of a period's balances (VKI030).
 #include "common/Db.h"
 #include "common/Query.h"
+#include "common/Session.h"
 #include "common/Transaction.h"
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
@@ -12,16 +13,21 @@
 #include "screens/closing/VKI020.h"
 #include "screens/closing/VKI025.h"
 #include "screens/closing/VKI030.h"
+#include "screens/closing/VKI090.h"
+#include "common/HandOver.h"
+#include "common/ProcCall.h"
 #include "shell/V0Main.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -149,6 +155,10 @@ private slots:
     void carryForwardAsksAndShowsTheResult();
     void carryForwardAgain();
     void carryForwardRefused();
+
+    // VKI090
+    void historyOfAHandedOverSlip();
+    void historyFilters();
 
     void everyScreenOpensFromTheMenu();
 
@@ -618,10 +628,90 @@ void TestClosing::carryForwardRefused()
     QVERIFY(s.records()->isNull(QStringLiteral("RUN_DATE")));
 }
 
+// The slip entry hands a slip over: its confirmation is listed with the
+// header, the lines and the items, and a change shows only what changed.
+void TestClosing::historyOfAHandedOverSlip()
+{
+    const QString slipNo = Db::scalar(QStringLiteral("SELECT min(slip_no) FROM vb010ms WHERE conf_date IS NULL "
+                                                     "AND slip_del_yn = 'N' AND slip_date >= '2026-12-01'")).toString();
+    QVERIFY(!slipNo.isEmpty());
+    Db::announceProgram(QStringLiteral("VBI030"));
+    SharedTransaction::instance().start();
+    QString answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"),
+                                  {QStringLiteral("1"), slipNo, QStringLiteral("2026-12-10"), QStringLiteral("2003")});
+    if (!ProcResult::isFailure(answer))
+        answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"),
+                              {QStringLiteral("1"), slipNo, QStringLiteral("2026-12-10"), QStringLiteral("2003")});
+    SharedTransaction::instance().commit();
+    QCOMPARE(answer, QStringLiteral("T"));
+    const int expected = dbCount(QStringLiteral("SELECT count(*) FROM vb010ms WHERE slip_no = :P0"), {slipNo})
+                         + dbCount(QStringLiteral("SELECT count(*) FROM vb011ms WHERE slip_no = :P0"), {slipNo})
+                         + dbCount(QStringLiteral("SELECT count(*) FROM vb011dt WHERE slip_no = :P0"), {slipNo});
+
+    HandOver::HandSlipNo = slipNo;
+    Screen<TfrmVKI090> s;
+    s.FormShow();
+    QVERIFY(HandOver::HandSlipNo.isEmpty());
+    // the rows as the set-up wrote them, then their confirmation
+    RecordSet* rows = s.history();
+    QCOMPARE(rows->recordCount(), 2 * expected);
+    for (int r = 0; r < rows->recordCount(); ++r) {
+        QCOMPARE(rows->fieldAsString(r, QStringLiteral("OPERATION_CAPTION")),
+                 r < expected ? QStringLiteral("추가") : QStringLiteral("확정"));
+        QVERIFY(rows->fieldAsString(r, QStringLiteral("ROW_KEY")).startsWith(slipNo));
+    }
+    QCOMPARE(rows->fieldAsString(expected, QStringLiteral("PROGRAM_ID")), QStringLiteral("VBI030"));
+    QCOMPARE(rows->fieldAsString(expected, QStringLiteral("TABLE_CAPTION")), QStringLiteral("전표"));
+    QCOMPARE(rows->fieldAsString(expected, QStringLiteral("EMP_NAME")), QStringLiteral("관리자"));
+    rows->moveTo(expected);
+    RecordSet* changes = s.changes();
+    QStringList changed;
+    for (int r = 0; r < changes->recordCount(); ++r)
+        changed << changes->fieldAsString(r, QStringLiteral("COLUMN_NAME"));
+    QVERIFY2(changed.contains(QStringLiteral("CONF_DATE")) && changed.contains(QStringLiteral("CONF_EMP_NO")),
+             qPrintable(changed.join(QLatin1Char(','))));
+    QVERIFY(!changed.contains(QStringLiteral("SLIP_NO")));
+    const int conf = changes->findRow(QStringLiteral("COLUMN_NAME"), {QStringLiteral("CONF_DATE")});
+    QVERIFY(changes->fieldAsString(conf, QStringLiteral("BEFORE_VALUE")).isEmpty());
+    QCOMPARE(changes->fieldAsString(conf, QStringLiteral("AFTER_VALUE")), QStringLiteral("2026-12-10"));
+}
+
+void TestClosing::historyFilters()
+{
+    Db::announceProgram(QStringLiteral("VAI020"));
+    Db::run(QStringLiteral("UPDATE va020ms SET acct_name = acct_name || ' ' WHERE acct_code = '8110110'"));
+    Screen<TfrmVKI090> s;
+    s.toDate()->setDate(QDate::currentDate().addDays(1));
+    s.fromDate()->setDate(QDate::currentDate().addDays(-1));
+    const auto search = [&] {
+        s.click("bbtCancel");
+        s.click("bbtSearch");
+        return s.history()->recordCount();
+    };
+    s.programEdit()->setText(QStringLiteral("vai020"));
+    QCOMPARE(search(), 1);
+    QCOMPARE(s.history()->fieldAsString(0, QStringLiteral("ROW_KEY")), QStringLiteral("8110110"));
+    s.tableBox()->setCurrentIndex(s.tableBox()->findData(QStringLiteral("vb010ms")));
+    QCOMPARE(search(), 0);
+    s.tableBox()->setCurrentIndex(0);
+    s.empEdit()->setText(QStringLiteral("9999"));
+    QCOMPARE(search(), 0);
+    s.empEdit()->setText(Session::empNo);
+    s.keyEdit()->setText(QStringLiteral("8110110"));
+    QCOMPARE(search(), 1);
+    // the whole list goes to the spreadsheet
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("vki090.xls"));
+    m_dialogs->fileNames << file;
+    s.click("bbtExcel");
+    QVERIFY(QFile::exists(file));
+}
+
 void TestClosing::everyScreenOpensFromTheMenu()
 {
     const QStringList titles = {QStringLiteral("기수 등록(VKI010)"), QStringLiteral("월/일 마감(VKI020)"),
-                                QStringLiteral("마감 현황(VKI025)"), QStringLiteral("이월작업(VKI030)")};
+                                QStringLiteral("마감 현황(VKI025)"), QStringLiteral("이월작업(VKI030)"),
+                                QStringLiteral("변경 이력 조회(VKI090)")};
     QStringList made;
     for (const TfrmV0Main::DispatchEntry& entry : TfrmV0Main::dispatchTable()) {
         if (!QLatin1String(entry.programId).startsWith(QLatin1String("VKI")))
