@@ -65,7 +65,7 @@ TfrmVKI090::TfrmVKI090(QWidget* parent) : TfrmZQI030(QStringLiteral("VKI090"), p
     rdgHistory->setEditable(false);
     rdgHistory->setRowSelect(true);
     rdgHistory->setColumns({
-        GridColumn(QStringLiteral("CHANGED_AT"), QStringLiteral("변경일시"), 150),
+        GridColumn(QStringLiteral("CHANGED_AT"), QStringLiteral("변경일시"), 172),
         GridColumn(QStringLiteral("EMP_NO"), QStringLiteral("사원"), 50),
         GridColumn(QStringLiteral("EMP_NAME"), QStringLiteral("성명"), 60),
         GridColumn(QStringLiteral("WS_IP"), QStringLiteral("IP"), 95),
