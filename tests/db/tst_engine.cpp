@@ -10,6 +10,7 @@
 #include "common/Session.h"
 #include "common/Transaction.h"
 #include "screens/slips/SlipStore.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include <QRandomGenerator>
@@ -19,6 +20,9 @@
 #include <atomic>
 
 namespace {
+
+using Books::journalize;
+using Books::committed;
 
 const QString kFinance = QStringLiteral("2003");  // 박재무: finance approval authority
 const QString kClerk = QStringLiteral("2001");    // 김회계: none since 2026-01-01
@@ -31,40 +35,6 @@ QVariant value(const QString& sql, const QVariantList& params = {})
 qint64 number(const QString& sql, const QVariantList& params = {})
 {
     return value(sql, params).toLongLong();
-}
-
-// Confirms ('1') or cancels ('2') as the confirmation screen does: both
-// calls in one transaction, committed on success, rolled back on an 'E'.
-QString journalize(const QString& flag, const QString& slipNo, const QString& day, const QString& emp = kFinance)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    QString answer;
-    try {
-        answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"), {flag, slipNo, day, emp});
-        if (!ProcResult::isFailure(answer))
-            answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"), {flag, slipNo, day, emp});
-    } catch (...) {
-        tx.rollback();
-        throw;
-    }
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
-}
-
-QString committed(const QString& function, const QVariantList& params)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    const QString answer = CallProcText(function, params);
-    if (answer.startsWith(QLatin1Char('E')))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
 }
 
 struct Line {

@@ -9,6 +9,7 @@
 #include "common/Session.h"
 #include "common/Transaction.h"
 #include "screens/slips/SlipStore.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include <QJsonDocument>
@@ -18,6 +19,9 @@
 #include <QTemporaryDir>
 
 namespace {
+
+using Books::journalize;
+using Books::committed;
 
 const QString kFinance = QStringLiteral("2003");
 
@@ -57,32 +61,6 @@ QStringList summary(const QList<HistoryRow>& rows)
     for (const HistoryRow& r : rows)
         out << r.table + QLatin1Char(' ') + r.operation + QLatin1Char(' ') + r.key;
     return out;
-}
-
-QString committed(const QString& function, const QVariantList& params)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    const QString answer = CallProcText(function, params);
-    if (answer.startsWith(QLatin1Char('E')))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
-}
-
-QString journalize(const QString& flag, const QString& slipNo, const QString& day)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    QString answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"), {flag, slipNo, day, kFinance});
-    if (!ProcResult::isFailure(answer))
-        answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"), {flag, slipNo, day, kFinance});
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
 }
 
 QString saveSlip(const QString& slipNo, qint64 amount)

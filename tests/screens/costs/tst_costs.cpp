@@ -17,6 +17,7 @@
 #include "screens/costs/VHI030.h"
 #include "screens/costs/VHI040.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include "support/XlsReadBack.h"
@@ -28,6 +29,8 @@
 #include <QTemporaryDir>
 
 namespace {
+
+using Books::journalize;
 
 const QString kFinance = QStringLiteral("2003");
 const QDate kFrom(2026, 11, 1);
@@ -126,20 +129,6 @@ void checkTotals(RecordSet* set, bool leaveOutGroups, const QString& caption)
     }
 }
 
-QString journalize(const QString& slipNo, const QString& day)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    QString answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"), {QStringLiteral("1"), slipNo, day, kFinance});
-    if (!ProcResult::isFailure(answer))
-        answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"), {QStringLiteral("1"), slipNo, day, kFinance});
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
-}
-
 // A statement over rows the test gives, to hold the cross table to its
 // rules whatever a source brings.
 class GivenRows : public TfrmCostStatement {
@@ -213,7 +202,7 @@ void TestCosts::initTestCase()
         "('TCST0001', 0, 1, '118', '2121', '7130510', 0, 500000), "
         "('TCST0001', 1, 1, '118', '2131', '7120810', 800000, 0), ('TCST0001', 1, 2, '141', '2131', '7120810', 800000, 0), "
         "('TCST0001', 2, 1, '141', '1121', '7520910', 300000, 0), ('TCST0001', 2, 2, '118', '1121', '7520910', 300000, 0)"));
-    const QString answer = journalize(QStringLiteral("TCST0001"), QStringLiteral("2026-11-26"));
+    const QString answer = journalize(QStringLiteral("1"), QStringLiteral("TCST0001"), QStringLiteral("2026-11-26"));
     QVERIFY2(!ProcResult::isFailure(answer), qPrintable(answer));
 }
 

@@ -29,6 +29,7 @@
 #include "shell/V0Main.h"
 #include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include "support/XlsReadBack.h"
@@ -42,6 +43,9 @@
 #include <QTemporaryDir>
 
 namespace {
+
+using Books::journalize;
+using Books::committed;
 
 const QString kFinance = QStringLiteral("2003");
 const QString kIp = QStringLiteral("10.7.7.7");
@@ -74,32 +78,6 @@ bool isTermStart(const QDate& day)
 {
     return number(QStringLiteral("SELECT count(*) FROM vi010ms WHERE st_date = CAST(:P0 AS DATE)"),
                   {day.toString(Qt::ISODate)}) > 0;
-}
-
-QString journalize(const QString& flag, const QString& slipNo, const QString& day)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    QString answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"), {flag, slipNo, day, kFinance});
-    if (!ProcResult::isFailure(answer))
-        answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"), {flag, slipNo, day, kFinance});
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
-}
-
-QString committed(const QString& function, const QVariantList& params)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    const QString answer = CallProcText(function, params);
-    if (answer.startsWith(QLatin1Char('E')))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
 }
 
 struct Line {

@@ -31,6 +31,7 @@
 #include "shell/V0Main.h"
 #include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include "support/XlsReadBack.h"
@@ -45,6 +46,8 @@
 #include <QTemporaryDir>
 
 namespace {
+
+using Books::journalize;
 
 const QString kFinance = QStringLiteral("2003");  // 박재무: finance approval authority
 const QString kClerk = QStringLiteral("2001");    // 김회계: none since 2026-01-01
@@ -106,22 +109,6 @@ void insertSlip(const QString& slipNo, const QString& day, const QList<Line>& li
                                              "acct_code, d_amount, c_amount) VALUES (:P0, :P1, :P2, :P3, :P4, :P5, :P6, :P7)"),
                               {slipNo, i, k + 1, l.items.at(k).first, l.items.at(k).second, l.acct, l.d, l.c});
     }
-}
-
-// Both confirmation calls in a transaction of their own, committed on
-// success: another user's confirmation.
-QString journalize(const QString& flag, const QString& slipNo, const QString& day, const QString& emp = kFinance)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    QString answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"), {flag, slipNo, day, emp});
-    if (!ProcResult::isFailure(answer))
-        answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"), {flag, slipNo, day, emp});
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
 }
 
 QString confDate(const QString& slipNo)

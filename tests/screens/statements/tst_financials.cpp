@@ -19,6 +19,7 @@
 #include "screens/statements/VDI031.h"
 #include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include <QDateEdit>
@@ -27,6 +28,8 @@
 #include <QTemporaryDir>
 
 namespace {
+
+using Books::journalize;
 
 const QString kFinance = QStringLiteral("2003");
 const QString kNoTerm = QStringLiteral("회계일자에 등록된 기수가 없습니다.관리자에게 문의하세요.!");
@@ -114,20 +117,6 @@ qint64 debitBalance(const QString& pattern, const QDate& day)
                   {pattern, day.toString(Qt::ISODate)});
 }
 
-QString journalize(const QString& slipNo, const QString& day)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    QString answer = CallProcText(QStringLiteral("pk_v_journalize.def_confdate"), {QStringLiteral("1"), slipNo, day, kFinance});
-    if (!ProcResult::isFailure(answer))
-        answer = CallProcText(QStringLiteral("pk_v_journalize.pr_journalmain"), {QStringLiteral("1"), slipNo, day, kFinance});
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
-}
-
 // The texts of the first page of the preview a print opens.
 QStringList previewTexts(ScriptedDialogs& dialogs, const std::function<void()>& print, const QString& element = {})
 {
@@ -197,7 +186,7 @@ void TestFinancials::initTestCase()
         "INSERT INTO vb011ms (slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amount) VALUES "
         "('TFIN0001', 0, '1100510', '시험 자산', 3000000, 0), ('TFIN0001', 1, '3310100', '자기주식 취득', 2000000, 0), "
         "('TFIN0001', 2, '1110120', '대금 지급', 0, 5000000)"));
-    const QString answer = journalize(QStringLiteral("TFIN0001"), QStringLiteral("2026-11-25"));
+    const QString answer = journalize(QStringLiteral("1"), QStringLiteral("TFIN0001"), QStringLiteral("2026-11-25"));
     QVERIFY2(!ProcResult::isFailure(answer), qPrintable(answer));
 }
 

@@ -18,6 +18,7 @@
 #include "shell/ErrorDlg.h"
 #include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Books.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include "support/XlsReadBack.h"
@@ -29,6 +30,8 @@
 #include <algorithm>
 
 namespace {
+
+using Books::committed;
 
 const QString kIp = QStringLiteral("10.20.30.41");
 const QString kNotSaved = QStringLiteral("자료를 저장하지 못했습니다.\n\n에러내용:\n");
@@ -43,18 +46,6 @@ const QStringList kAmounts = {"BF_DAMOUNT", "BF_CAMOUNT", "D_AMOUNT", "C_AMOUNT"
 qint64 number(const QString& sql, const QVariantList& params = {})
 {
     return Db::scalar(sql, params).toLongLong();
-}
-
-QString committed(const QString& function, const QVariantList& params)
-{
-    SharedTransaction& tx = SharedTransaction::instance();
-    tx.start();
-    const QString answer = CallProcText(function, params);
-    if (ProcResult::isFailure(answer))
-        tx.rollback();
-    else
-        tx.commit();
-    return answer;
 }
 
 // Confirmed through the engine by the finance user.
