@@ -10,6 +10,7 @@
 #include "screens/daily/VCI022.h"
 #include <QDateEdit>
 #include <QPushButton>
+#include <QColor>
 #include <QTabWidget>
 
 using DailyBooks::column;
@@ -131,6 +132,17 @@ TfrmVCI020::TfrmVCI020(QWidget* parent) : TfrmZQI030(QStringLiteral("VCI020"), p
         const bool summary = name == QStringLiteral("계 정 소 계") || name == QStringLiteral("합 계")
             || cdsGrid1->fieldAsString(row, QStringLiteral("MG1")) == QStringLiteral("은 행 소 계");
         return summary ? QVariant(kSilver) : QVariant();
+    });
+    // the total in blue on both views, the account subtotal in red
+    RealDBGrid1->setRowForeground([this](int row) -> QVariant {
+        return cdsGrid->fieldAsString(row, QStringLiteral("ACCT_NAME")) == QStringLiteral("합 계") ? QVariant(QColor(Qt::blue))
+                                                                                                : QVariant();
+    });
+    RealDBGrid2->setRowForeground([this](int row) -> QVariant {
+        const QString name = cdsGrid1->fieldAsString(row, QStringLiteral("ACCT_NAME"));
+        if (name == QStringLiteral("합 계"))
+            return QColor(Qt::blue);
+        return name == QStringLiteral("계 정 소 계") ? QVariant(QColor(Qt::red)) : QVariant();
     });
     connect(pgcMain, &QTabWidget::currentChanged, this, &TfrmVCI020::tabChanged);
 }

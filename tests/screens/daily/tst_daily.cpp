@@ -575,6 +575,15 @@ void TestDaily::depositTabSwitchSearchesAgain()
     QCOMPARE(account->fieldAsString(account->recordCount() - 1, QStringLiteral("ACCT_NAME")), QStringLiteral("합 계"));
     QCOMPARE(account->value(account->recordCount() - 1, QStringLiteral("DAMT")).toLongLong(),
              s.byBank()->value(s.byBank()->recordCount() - 1, QStringLiteral("DAMT")).toLongLong());
+    // the account subtotal in red, the total in blue, a bank subtotal and the lines as they are
+    const auto textColour = [&](int row) {
+        auto* grid = s.get<DataGrid>("RealDBGrid2");
+        return grid->model()->index(row, 0).data(Qt::ForegroundRole).value<QColor>();
+    };
+    QCOMPARE(textColour(opened + 2), QColor(Qt::red));
+    QCOMPARE(textColour(account->recordCount() - 1), QColor(Qt::blue));
+    QVERIFY(!textColour(opened + 1).isValid());
+    QVERIFY(!textColour(opened).isValid());
     // its print: the account on its rows, nothing on bank subtotals
     std::unique_ptr<TfrmZZP010> layout = s.buildReport();
     QCOMPARE(layout->name(), QStringLiteral("frmVCI022"));
