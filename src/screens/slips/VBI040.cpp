@@ -6,6 +6,7 @@
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
 #include "lookups/LookupBtn.h"
+#include "lookups/EmployeeField.h"
 #include "lookups/PopupBtn.h"
 #include "screens/slips/VBI041.h"
 #include <QDateEdit>
@@ -18,28 +19,10 @@ TfrmVBI040::TfrmVBI040(QWidget* parent) : TfrmZZS010(QStringLiteral("VBI040"), p
     dtpFConfDate = Form::NewDateEdit(panSearch, QStringLiteral("dtpFConfDate"));
     dtpEConfDate = Form::NewDateEdit(panSearch, QStringLiteral("dtpEConfDate"));
     LinkDateRange(dtpFConfDate, dtpEConfDate);
-    edtEmpNo = Form::NewEdit(panSearch, QStringLiteral("edtEmpNo"), 10);
-    edtEmpNo->setFixedWidth(edtEmpNo->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    pbtEmpNo = new TPopupBtn(panSearch);
-    pbtEmpNo->setObjectName(QStringLiteral("pbtEmpNo"));
-    pbtEmpNo->setSql(QStringList{QStringLiteral("SELECT EMP_NO, EMP_K_NAME FROM QA010MS ORDER BY EMP_NO")});
-    pbtEmpNo->setLinkSql(QStringList{QStringLiteral("SELECT EMP_NO, EMP_K_NAME FROM QA010MS"),
-                                     QStringLiteral(" WHERE EMP_NO LIKE :emp_no || '%' OR EMP_K_NAME LIKE '%' || :emp_no || '%'"),
-                                     QStringLiteral(" ORDER BY EMP_NO")});
-    pbtEmpNo->setColumnTitles({QStringLiteral("사원번호"), QStringLiteral("성    명")});
-    pbtEmpNo->setColumnWidths({QStringLiteral("10"), QStringLiteral("20")});
-    pbtEmpNo->setLinkControl(edtEmpNo);
-    edtEmpName = Form::NewEdit(panSearch, QStringLiteral("edtEmpName"));
-    edtEmpName->setReadOnly(true);
-    edtEmpName->setFocusPolicy(Qt::NoFocus);
-    edtEmpName->setFixedWidth(100);
-    connect(pbtEmpNo, &TPopupBtn::clicked, this, [this] {
-        if (pbtEmpNo->modalResult() != Lookup::mrOk)
-            return;
-        edtEmpNo->setText(pbtEmpNo->returnValue().value(0).trimmed());
-        edtEmpName->setText(pbtEmpNo->returnValue().value(1).trimmed());
-    });
-    connect(edtEmpNo, &QLineEdit::editingFinished, this, &TfrmVBI040::edtEmpNoExit);
+    auto* writer = new EmployeeField(panSearch);
+    edtEmpNo = writer->number();
+    pbtEmpNo = writer->button();
+    edtEmpName = writer->name();
 
     Form::Row{Form::Field(QStringLiteral("확정일자"), dtpFConfDate), Form::Label(QStringLiteral("~")), dtpEConfDate,
               Form::Space(12), Form::Field(QStringLiteral("작 성 자"), edtEmpNo), pbtEmpNo, edtEmpName,
@@ -79,16 +62,6 @@ TfrmVBI040::TfrmVBI040(QWidget* parent) : TfrmZZS010(QStringLiteral("VBI040"), p
 }
 
 // A typed number or name is looked up; a single match is taken at once.
-void TfrmVBI040::edtEmpNoExit()
-{
-    const QString text = edtEmpNo->text().trimmed();
-    edtEmpName->clear();
-    if (text.isEmpty())
-        return;
-    pbtEmpNo->setParam(QStringLiteral("emp_no"), text);
-    pbtEmpNo->LinkSearch();
-}
-
 void TfrmVBI040::bbtSearchClick()
 {
     TfrmZZS010::bbtSearchClick();

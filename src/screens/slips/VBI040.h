@@ -27,7 +27,6 @@ public slots:
 
 private:
     void printRegister();
-    void edtEmpNoExit();
 
     QDateEdit* dtpFConfDate;
     QDateEdit* dtpEConfDate;

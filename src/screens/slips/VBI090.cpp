@@ -12,6 +12,7 @@
 #include "grid/DataGrid.h"
 #include "grid/RecordSet.h"
 #include "lookups/LookupBtn.h"
+#include "lookups/EmployeeField.h"
 #include "lookups/PopupBtn.h"
 #include "screens/slips/VBI041.h"
 #include <QDateEdit>
@@ -43,28 +44,10 @@ void TfrmVBI090::buildSearchStrip()
     // Payables confirmed this month are the ones usually paid next.
     const QDate today = QDate::currentDate();
     dtpFSlipDate->setDate(QDate(today.year(), today.month(), 1));
-    edtEmpNo = Form::NewEdit(panSearch, QStringLiteral("edtEmpNo"), 10);
-    edtEmpNo->setFixedWidth(edtEmpNo->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    pbtEmpNo = new TPopupBtn(panSearch);
-    pbtEmpNo->setObjectName(QStringLiteral("pbtEmpNo"));
-    pbtEmpNo->setSql(QStringList{QStringLiteral("SELECT EMP_NO, EMP_K_NAME FROM QA010MS ORDER BY EMP_NO")});
-    pbtEmpNo->setLinkSql(QStringList{QStringLiteral("SELECT EMP_NO, EMP_K_NAME FROM QA010MS"),
-                                     QStringLiteral(" WHERE EMP_NO LIKE :emp_no || '%' OR EMP_K_NAME LIKE '%' || :emp_no || '%'"),
-                                     QStringLiteral(" ORDER BY EMP_NO")});
-    pbtEmpNo->setColumnTitles({QStringLiteral("사원번호"), QStringLiteral("성    명")});
-    pbtEmpNo->setColumnWidths({QStringLiteral("10"), QStringLiteral("20")});
-    pbtEmpNo->setLinkControl(edtEmpNo);
-    edtEmpName = Form::NewEdit(panSearch, QStringLiteral("edtEmpName"));
-    edtEmpName->setReadOnly(true);
-    edtEmpName->setFocusPolicy(Qt::NoFocus);
-    edtEmpName->setFixedWidth(100);
-    connect(pbtEmpNo, &TPopupBtn::clicked, this, [this] {
-        if (pbtEmpNo->modalResult() != Lookup::mrOk)
-            return;
-        edtEmpNo->setText(pbtEmpNo->returnValue().value(0).trimmed());
-        edtEmpName->setText(pbtEmpNo->returnValue().value(1).trimmed());
-    });
-    connect(edtEmpNo, &QLineEdit::editingFinished, this, &TfrmVBI090::edtEmpNoExit);
+    auto* writer = new EmployeeField(panSearch);
+    edtEmpNo = writer->number();
+    pbtEmpNo = writer->button();
+    edtEmpName = writer->name();
     Form::Row{Form::Field(QStringLiteral("확정일자"), dtpFSlipDate), Form::Label(QStringLiteral("~")), dtpESlipDate,
               Form::Space(12), Form::Field(QStringLiteral("작 성 자"), edtEmpNo), pbtEmpNo, edtEmpName,
               Form::Stretch()}
@@ -130,16 +113,6 @@ void TfrmVBI090::buildCandidateList()
     rgrResult->setEditable(true);
     connect(rgrResult, &DataGrid::recordDoubleClicked, this, &TfrmVBI090::openSlipOfRow);
     Form::Column{rgrResult}.attachTo(panMain);
-}
-
-void TfrmVBI090::edtEmpNoExit()
-{
-    const QString text = edtEmpNo->text().trimmed();
-    edtEmpName->clear();
-    if (text.isEmpty() || pbtEmpNo->inLinkSearch())
-        return;
-    pbtEmpNo->setParam(QStringLiteral("emp_no"), text);
-    pbtEmpNo->LinkSearch();
 }
 
 // --- search ----------------------------------------------------------------------------

@@ -37,7 +37,6 @@ private:
     void buildSearchStrip();
     void buildButtonStrip();
     void buildCandidateList();
-    void edtEmpNoExit();
     void printList();
     struct Numbered {
         QString slipNo;

@@ -19,6 +19,7 @@
 #include "shell/V0Main.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
+#include "support/ScreenUnderTest.h"
 #include "support/TestMain.h"
 #include <QComboBox>
 #include <QDate>
@@ -36,29 +37,14 @@ const QString kMonthFailed = QStringLiteral("월마감 작업중 오류가 발�
 
 // A screen with its controls found by name, shown and active as in use.
 template <typename Base>
-class Screen : public Base {
+class Screen : public ScreenUnderTest<Base> {
 public:
-    Screen()
-    {
-        this->show();
-        this->activateWindow();
-        if (!QTest::qWaitForWindowActive(this))
-            qFatal("the screen did not become active");
-    }
-    template <typename T = QLineEdit>
-    T* get(const char* name) const
-    {
-        T* w = this->template findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    void click(const char* name) { get<QPushButton>(name)->click(); }
-    int state() const { return this->State; }
+    using ScreenUnderTest<Base>::get;
+    using ScreenUnderTest<Base>::click;
     // Double-clicks the cell of a record's column, as the user does.
     void doubleClick(const char* gridName, int row, const QString& field)
     {
-        auto* grid = get<DataGrid>(gridName);
+        auto* grid = this->template get<DataGrid>(gridName);
         const QRect cell = grid->visualRect(grid->model()->index(row, grid->columnOf(field)));
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }

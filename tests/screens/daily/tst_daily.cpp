@@ -31,6 +31,7 @@
 #include "support/PdfTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
+#include "support/ScreenUnderTest.h"
 #include "support/TestMain.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,28 +54,13 @@ const QString kTestSlip = QStringLiteral("K2699001");
 
 // A screen with its controls found by name, shown and active as in use.
 template <typename Base>
-class Screen : public Base {
+class Screen : public ScreenUnderTest<Base> {
 public:
-    Screen()
-    {
-        this->show();
-        this->activateWindow();
-        if (!QTest::qWaitForWindowActive(this))
-            qFatal("the screen did not become active");
-    }
-    template <typename T = QLineEdit>
-    T* get(const char* name) const
-    {
-        T* w = this->template findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    void click(const char* name) { get<QPushButton>(name)->click(); }
-    int state() const { return this->State; }
+    using ScreenUnderTest<Base>::get;
+    using ScreenUnderTest<Base>::click;
     void searchDay(const QDate& day)
     {
-        get<QDateEdit>("dtpDate")->setDate(day);
+        this->template get<QDateEdit>("dtpDate")->setDate(day);
         click("bbtSearch");
     }
 };

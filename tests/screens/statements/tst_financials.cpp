@@ -21,6 +21,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/Books.h"
 #include "support/TestDb.h"
+#include "support/ScreenUnderTest.h"
 #include "support/TestMain.h"
 #include <QDateEdit>
 #include <QLocale>
@@ -35,27 +36,13 @@ const QString kFinance = QStringLiteral("2003");
 const QString kNoTerm = QStringLiteral("회계일자에 등록된 기수가 없습니다.관리자에게 문의하세요.!");
 
 template <typename Base>
-class Screen : public Base {
+class Screen : public ScreenUnderTest<Base> {
 public:
-    Screen()
-    {
-        this->show();
-        this->activateWindow();
-        if (!QTest::qWaitForWindowActive(this))
-            qFatal("the screen did not become active");
-    }
-    template <typename T = QPushButton>
-    T* get(const char* name) const
-    {
-        T* w = this->template findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    void click(const char* name) { get<QPushButton>(name)->click(); }
+    using ScreenUnderTest<Base>::get;
+    using ScreenUnderTest<Base>::click;
     void searchMonth(const QString& month)
     {
-        get<QDateEdit>("DateTimePicker1")->setDate(QDate::fromString(month + QStringLiteral("15"), QStringLiteral("yyyyMMdd")));
+        this->template get<QDateEdit>("DateTimePicker1")->setDate(QDate::fromString(month + QStringLiteral("15"), QStringLiteral("yyyyMMdd")));
         click("bbtSearch");
     }
 };
@@ -430,8 +417,8 @@ void TestFinancials::incomeStatementReportPrintsAndSaves()
 {
     IncomeScreen income;
     for (const char* hidden : {"bbtPrint", "bbtPreview", "bbtExcel", "bbtAdd", "bbtSave"})
-        QVERIFY(income.get(hidden)->isHidden());
-    QVERIFY(!income.get("bbtPdf")->isEnabled());
+        QVERIFY(income.get<QPushButton>(hidden)->isHidden());
+    QVERIFY(!income.get<QPushButton>("bbtPdf")->isEnabled());
     income.searchMonth(QStringLiteral("202611"));
     QCOMPARE(income.reportArguments(), QStringLiteral("/rp [10.7.7.7] [2026년 11월 30일까지] [2025년 11월 30일까지]  "));
     ReportViewer* viewer = income.reportViewer();
