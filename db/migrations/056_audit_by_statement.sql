@@ -7,6 +7,13 @@
 -- row (before image only) and the new row (after image only).
 SET client_min_messages = warning;
 
+-- A row's key as the history shows it: its key columns' values joined by '/'.
+CREATE FUNCTION audit.row_key(p_row JSONB, p_columns TEXT[]) RETURNS TEXT
+LANGUAGE sql IMMUTABLE AS
+$$
+  SELECT string_agg(coalesce(p_row ->> a.c, ''), '/' ORDER BY a.n) FROM unnest(p_columns) WITH ORDINALITY AS a(c, n)
+$$;
+
 CREATE FUNCTION audit.record_rows() RETURNS TRIGGER
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS
 $$
@@ -19,16 +26,14 @@ BEGIN
     INSERT INTO audit.history (emp_no, ws_ip, program_id, table_name, operation, row_key, slip_no,
                                before_row, after_row)
     SELECT v_emp, v_ip, v_prog, TG_TABLE_NAME, 'INSERT', x.k, left(x.j ->> 'slip_no', 8), NULL, x.j
-      FROM (SELECT j, (SELECT string_agg(coalesce(j ->> a.c, ''), '/' ORDER BY a.n)
-                         FROM unnest(TG_ARGV) WITH ORDINALITY AS a(c, n)) AS k
+      FROM (SELECT j, audit.row_key(j, TG_ARGV) AS k
               FROM (SELECT to_jsonb(r) AS j FROM new_rows r) r) x
      ORDER BY x.k;
   ELSIF TG_OP = 'DELETE' THEN
     INSERT INTO audit.history (emp_no, ws_ip, program_id, table_name, operation, row_key, slip_no,
                                before_row, after_row)
     SELECT v_emp, v_ip, v_prog, TG_TABLE_NAME, 'DELETE', x.k, left(x.j ->> 'slip_no', 8), x.j, NULL
-      FROM (SELECT j, (SELECT string_agg(coalesce(j ->> a.c, ''), '/' ORDER BY a.n)
-                         FROM unnest(TG_ARGV) WITH ORDINALITY AS a(c, n)) AS k
+      FROM (SELECT j, audit.row_key(j, TG_ARGV) AS k
               FROM (SELECT to_jsonb(r) AS j FROM old_rows r) r) x
      ORDER BY x.k;
   ELSE
@@ -45,11 +50,9 @@ BEGIN
              ELSE 'UPDATE'
            END,
            coalesce(n.k, o.k), left(coalesce(n.j, o.j) ->> 'slip_no', 8), o.j, n.j
-      FROM (SELECT j, (SELECT string_agg(coalesce(j ->> a.c, ''), '/' ORDER BY a.n)
-                         FROM unnest(TG_ARGV) WITH ORDINALITY AS a(c, n)) AS k
+      FROM (SELECT j, audit.row_key(j, TG_ARGV) AS k
               FROM (SELECT to_jsonb(r) AS j FROM old_rows r) r) o
-      FULL JOIN (SELECT j, (SELECT string_agg(coalesce(j ->> a.c, ''), '/' ORDER BY a.n)
-                              FROM unnest(TG_ARGV) WITH ORDINALITY AS a(c, n)) AS k
+      FULL JOIN (SELECT j, audit.row_key(j, TG_ARGV) AS k
                    FROM (SELECT to_jsonb(r) AS j FROM new_rows r) r) n ON n.k = o.k
      WHERE o.j IS DISTINCT FROM n.j
      ORDER BY coalesce(n.k, o.k), o.j IS NULL;
