@@ -191,10 +191,6 @@ void RerateFrom(QList<LoanRow>& rows, int from, qint64 rateE4, const LoanTerms& 
         int start = from;
         while (start > 0 && !rows[start].interestDue)
             --start;
-        if (start < from && rows[start].interestDue) {
-            for (int i = start; i < from; ++i)
-                rows[i].rateE4 = rows[start].rateE4;
-        }
         interestInAdvance(rows, start, rateE4, terms);
     } else {
         interestInArrears(rows, from, rateE4, terms.opening);

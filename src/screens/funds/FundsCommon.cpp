@@ -22,7 +22,7 @@ QDate MaskDate(const QLineEdit* field)
     return QDate::fromString(DigitsOnly(field->text()), QStringLiteral("yyyyMMdd"));
 }
 
-QString MaskDateText(const QLineEdit* field)
+QString DateTextOf(const QLineEdit* field)
 {
     const QDate date = MaskDate(field);
     return date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QString();

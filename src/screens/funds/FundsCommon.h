@@ -17,7 +17,7 @@ TPopupBtn* NewBankLookup(QWidget* parent, const QString& name, QLineEdit* codeFi
 // The date a masked date field holds, invalid when it holds none.
 QDate MaskDate(const QLineEdit* field);
 // "YYYY-MM-DD" of a masked date field, empty when it holds no date.
-QString MaskDateText(const QLineEdit* field);
+QString DateTextOf(const QLineEdit* field);
 // Shows a "YYYY-MM-DD" (or eight-digit) text in a masked date field.
 void SetMaskDate(QLineEdit* field, const QString& text);
 

@@ -260,7 +260,7 @@ void TfrmVGI010::DoSave()
     const QString account = edtAcnNo->text().trimmed();
     const qint64 rate = ParseRate(edtYyIntRt->text());
     const QString rateText = rate >= 0 ? RateText(rate) : QString();
-    const QVariantList values{account, edtFinInstCd->text().trimmed(), MaskDateText(medtOpnDt), MaskDateText(medtExpDt),
+    const QVariantList values{account, edtFinInstCd->text().trimmed(), DateTextOf(medtOpnDt), DateTextOf(medtExpDt),
                               QString::number(AmountOf(edtCtrAmt->text())), rateText,
                               QString::number(AmountOf(edtMmPmtAmt->text())),
                               chkLastDt->isChecked() ? QStringLiteral("1") : QStringLiteral("2"), edtMmPmtDt->text().trimmed(),

@@ -219,7 +219,7 @@ void TfrmVGI020::loadSchedule(const QString& loanNo)
 {
     m_rows.clear();
     if (!loanNo.isEmpty()) {
-        QSqlQuery q = RunQuery(QStringLiteral("SELECT TMS, REPAY_DT, PRN::TEXT, \"INT\"::TEXT, REM_AMT::TEXT, PRF_RT::TEXT, FLAG, DAY\n"
+        QSqlQuery q = RunQuery(QStringLiteral("SELECT TMS, REPAY_DT, PRN::TEXT, \"int\"::TEXT, REM_AMT::TEXT, PRF_RT::TEXT, FLAG, DAY\n"
                                               "  FROM VG020DT WHERE LOAN_NO = :P0 ORDER BY TMS"),
                                {loanNo});
         while (q.next()) {
@@ -479,8 +479,8 @@ void TfrmVGI020::DoSave()
     const QString loanNo = edtLoanNo->text().trimmed();
     const QVariantList values = {
         loanNo, edtFinInstCd->text().trimmed(), edtSbjNm->text().trimmed(), QString::number(t.amount),
-        MaskDateText(medtOpnDt), MaskDateText(medtExpDt), edtYyDfr->text().trimmed(), edtYyRpy->text().trimmed(),
-        t.inAdvance ? QStringLiteral("1") : QStringLiteral("2"), MaskDateText(medtLonDt), MaskDateText(medtIntDt),
+        DateTextOf(medtOpnDt), DateTextOf(medtExpDt), edtYyDfr->text().trimmed(), edtYyRpy->text().trimmed(),
+        t.inAdvance ? QStringLiteral("1") : QStringLiteral("2"), DateTextOf(medtLonDt), DateTextOf(medtIntDt),
         t.lastDay ? QStringLiteral("1") : QStringLiteral("2"), QString::number(t.payDay), edtLonMm->text().trimmed(),
         edtIntMm->text().trimmed(), RateText(t.rateE4), QString::number(t.monthlyPrincipal),
         QString::number(t.firstPrincipalAmount), chkEndYn->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"),
@@ -510,7 +510,7 @@ void TfrmVGI020::DoSave()
     }
     ExecSql(QStringLiteral("DELETE FROM VG020DT WHERE LOAN_NO = :P0"), {loanNo});
     for (const LoanRow& r : m_rows) {
-        ExecSql(QStringLiteral("INSERT INTO VG020DT (LOAN_NO, TMS, REPAY_DT, REPAY_AMT, PRN, \"INT\", REM_AMT, PRF_RT, FLAG, DAY,\n"
+        ExecSql(QStringLiteral("INSERT INTO VG020DT (LOAN_NO, TMS, REPAY_DT, REPAY_AMT, PRN, \"int\", REM_AMT, PRF_RT, FLAG, DAY,\n"
                                "       U_DATE, U_IP, U_EMP_NO)\n"
                                "VALUES (:P0, CAST(:P1 AS INTEGER), :P2, CAST(:P3 AS NUMERIC), CAST(:P4 AS NUMERIC),\n"
                                "        CAST(:P5 AS NUMERIC), CAST(:P6 AS NUMERIC), CAST(:P7 AS NUMERIC), :P8,\n"
@@ -563,7 +563,7 @@ void TfrmVGI020::DoDelete()
 void TfrmVGI020::printSchedule()
 {
     TfrmVGI021 layout;
-    layout.setLoan(edtFinInstNm->text(), MaskDateText(medtOpnDt), edtIntRt->text().trimmed(), edtSbjNm->text(),
+    layout.setLoan(edtFinInstNm->text(), DateTextOf(medtOpnDt), edtIntRt->text().trimmed(), edtSbjNm->text(),
                    edtLoanAmt->text(), edtYyDfr->text().trimmed(), edtYyRpy->text().trimmed(), edtLonMm->text().trimmed(),
                    rdoInAdvance->isChecked() ? QStringLiteral("선취") : QStringLiteral("후취"));
     layout.setRows(m_rows);

@@ -223,7 +223,7 @@ void TfrmVGI030::DoSave()
     const QString code = edtCCode->text().trimmed();
     const QString account = edtDAccount->text().trimmed();
     const QVariantList values{code, account, edtDName->text().trimmed(), edtDOwner->text().trimmed(),
-                              cboDType->currentText().left(1), MaskDateText(medtOpenDate), MaskDateText(medtDueDate),
+                              cboDType->currentText().left(1), DateTextOf(medtOpenDate), DateTextOf(medtDueDate),
                               rdoRateFixed->isChecked() ? QStringLiteral("1") : QStringLiteral("2"), rate, secure,
                               rdoAttachY->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"),
                               memSummary->toPlainText().trimmed(), rdoUseY->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"),

@@ -145,9 +145,9 @@ bool TfrmVGI040::readRange(QString& from, QString& to)
         }
     }
     if (DigitsOnly(medtOndtTo->text()).isEmpty())
-        medtOndtTo->setText(medtOndtFrom->text());
-    from = MaskDateText(medtOndtFrom);
-    to = MaskDateText(medtOndtTo);
+        medtOndtTo->setText(DigitsOnly(medtOndtFrom->text()));
+    from = DateTextOf(medtOndtFrom);
+    to = DateTextOf(medtOndtTo);
     return true;
 }
 

@@ -74,7 +74,7 @@ void TfrmVGI055::bbtSearchClick()
 {
     TfrmZZS010::bbtSearchClick();
     const QString digits = DigitsOnly(medtPayDt->text());
-    const QString payDate = FundsUi::MaskDateText(medtPayDt);
+    const QString payDate = FundsUi::DateTextOf(medtPayDt);
     if (!digits.isEmpty() && payDate.isEmpty()) {
         ShowInfo(QStringLiteral("납입일자를 바르게 입력하십시오."));
         medtPayDt->setFocus();

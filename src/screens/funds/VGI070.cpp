@@ -91,7 +91,7 @@ void TfrmVGI070::bbtSearchClick()
     TfrmZZS010::bbtSearchClick();
     QString sql = QStringLiteral(
         "SELECT T3.FIN_INST_NM, T2.SBJ_NM, T2.OPN_DT, T2.EXP_DT, T1.REPAY_DT, ROUND(T1.PRF_RT, 2) || '%' INT_RT,\n"
-        "       T2.LOAN_AMT, T1.PRN, ROUND(T1.\"INT\") \"INT\", ROUND(T1.REPAY_AMT) REPAY_AMT\n"
+        "       T2.LOAN_AMT, T1.PRN, ROUND(T1.\"int\") \"int\", ROUND(T1.REPAY_AMT) REPAY_AMT\n"
         "  FROM VG020DT T1\n"
         "  JOIN VG020MS T2 ON T1.LOAN_NO = T2.LOAN_NO\n"
         "  LEFT JOIN (SELECT C_CODE, C_NAME FIN_INST_NM FROM VA050MS WHERE C_KIND = '03') T3 ON T2.FIN_INST_CD = T3.C_CODE\n"

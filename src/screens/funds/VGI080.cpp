@@ -59,9 +59,9 @@ bool TfrmVGI080::readRange(QLineEdit* from, QLineEdit* to, QString& fromText, QS
         }
     }
     if (DigitsOnly(to->text()).isEmpty() && !DigitsOnly(from->text()).isEmpty())
-        to->setText(from->text());
-    fromText = FundsUi::MaskDateText(from);
-    toText = FundsUi::MaskDateText(to);
+        to->setText(DigitsOnly(from->text()));
+    fromText = FundsUi::DateTextOf(from);
+    toText = FundsUi::DateTextOf(to);
     return true;
 }
 
