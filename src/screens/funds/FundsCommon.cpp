@@ -2,7 +2,9 @@
 #include "common/TextUtil.h"
 #include "grid/DisplayFormat.h"
 #include "screens/master/MasterCommon.h"
+#include <QButtonGroup>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 namespace FundsUi {
@@ -15,6 +17,23 @@ TPopupBtn* NewBankLookup(QWidget* parent, const QString& name, QLineEdit* codeFi
                                               "   AND (C_CODE LIKE :cd || '%' OR C_NAME LIKE '%' || :cd || '%')\n"
                                               " ORDER BY C_CODE"),
                                {QStringLiteral("은행코드"), QStringLiteral("은행명")}, codeField);
+}
+
+QList<QRadioButton*> NewClosedChoice(QWidget* parent)
+{
+    auto* group = new QButtonGroup(parent);
+    QList<QRadioButton*> buttons;
+    const QList<std::pair<QString, QString>> items{{QStringLiteral("rdoAll"), QStringLiteral("전체")},
+                                                   {QStringLiteral("rdoClosed"), QStringLiteral("완료")},
+                                                   {QStringLiteral("rdoOpen"), QStringLiteral("미완료")}};
+    for (const auto& [name, caption] : items) {
+        auto* button = new QRadioButton(caption, parent);
+        button->setObjectName(name);
+        group->addButton(button);
+        buttons << button;
+    }
+    buttons.first()->setChecked(true);
+    return buttons;
 }
 
 QDate MaskDate(const QLineEdit* field)

@@ -1,8 +1,10 @@
 #pragma once
 #include <QDate>
+#include <QList>
 #include <QString>
 
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 class TPopupBtn;
 
@@ -13,6 +15,10 @@ namespace FundsUi {
 // The lookup of the banks (customers of kind "03"): typed text matches the
 // start of the code or any part of the name.
 TPopupBtn* NewBankLookup(QWidget* parent, const QString& name, QLineEdit* codeField);
+
+// The 전체 / 완료 / 미완료 choice of a search strip: three exclusive radio
+// buttons without a frame (the strip has no room for one), 전체 checked.
+QList<QRadioButton*> NewClosedChoice(QWidget* parent);
 
 // The date a masked date field holds, invalid when it holds none.
 QDate MaskDate(const QLineEdit* field);

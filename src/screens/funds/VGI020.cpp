@@ -51,13 +51,8 @@ QString rateShown(const QString& stored)
 TfrmVGI020::TfrmVGI020(QWidget* parent) : TfrmZQI030(QStringLiteral("VGI020"), parent)
 {
     setWindowTitle(QStringLiteral("차입금 등록(VGI020)"));
-    Form::Row{Form::NewRadioGroup(panSearch, QStringLiteral("조회구분"),
-                                  {{QStringLiteral("rdoAll"), QStringLiteral("전체")},
-                                   {QStringLiteral("rdoClosed"), QStringLiteral("완료")},
-                                   {QStringLiteral("rdoOpen"), QStringLiteral("미완료")}},
-                                  &rdoSearch),
-              Form::Stretch()}
-        .attachTo(panSearch);
+    rdoSearch = NewClosedChoice(panSearch);
+    Form::Row{rdoSearch.at(0), rdoSearch.at(1), rdoSearch.at(2), Form::Stretch()}.attachTo(panSearch);
 
     cdsMain = new RecordSet(this);
     cdsMain->setObjectName(QStringLiteral("cdsMain"));

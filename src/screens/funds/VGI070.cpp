@@ -27,13 +27,10 @@ TfrmVGI070::TfrmVGI070(QWidget* parent) : TfrmZZS010(QStringLiteral("VGI070"), p
     pbtFinInst = FundsUi::NewBankLookup(panSearch, QStringLiteral("pbtFinInst"), edtFinInstCd);
     edtFinInstNm = MasterUi::NewNameField(panSearch, QStringLiteral("edtFIN_INST_NM"));
     edtFinInstNm->setMaximumWidth(130);
+    rdoEnd = FundsUi::NewClosedChoice(panSearch);
     Form::Row{Form::Field(QStringLiteral("상환일자"), Form::Row{dtpFrom, Form::Label(QStringLiteral("~")), dtpTo}),
               Form::Field(QStringLiteral("금융기관"), Form::Row{edtFinInstCd, pbtFinInst, edtFinInstNm}),
-              Form::NewRadioGroup(panSearch, QString(),
-                                  {{QStringLiteral("rdoAll"), QStringLiteral("전체")},
-                                   {QStringLiteral("rdoClosed"), QStringLiteral("완료")},
-                                   {QStringLiteral("rdoOpen"), QStringLiteral("미완료")}},
-                                  &rdoEnd),
+              rdoEnd.at(0), rdoEnd.at(1), rdoEnd.at(2),
               Form::Stretch()}
         .attachTo(panSearch);
 

@@ -5,6 +5,7 @@
 #include "grid/RecordSet.h"
 #include "screens/funds/VGI090.h"
 #include "screens/funds/VGI096.h"
+#include <QColor>
 #include <QDateEdit>
 
 using namespace Funds;
@@ -17,17 +18,20 @@ TfrmVGI095::TfrmVGI095(QWidget* parent) : TfrmZZS010(QStringLiteral("VGI095"), p
 
     cdsMain = new RecordSet(this);
     cdsMain->setObjectName(QStringLiteral("cdsMain"));
-    QList<FieldDef> fields{FieldDef(QStringLiteral("LABEL"), FieldType::String, 60)};
+    // zero shows blank, as on the printed forecast's empty days
+    const QString millions = QStringLiteral("#,#0;-#,#0;");
+    QList<FieldDef> fields{FieldDef(QStringLiteral("KIND"), FieldType::Integer),
+                           FieldDef(QStringLiteral("CODE"), FieldType::String, 4), FieldDef(QStringLiteral("LABEL"), FieldType::String, 60)};
     QList<GridColumn> columns{GridColumn(QStringLiteral("LABEL"), QStringLiteral("Description"), 170),
                               GridColumn(QStringLiteral("TOTAL"), QStringLiteral("Total"), 60)};
     FieldDef total(QStringLiteral("TOTAL"), FieldType::LargeInt);
-    total.displayFormat = QStringLiteral("#,#0");
+    total.displayFormat = millions;
     fields << total;
     for (int d = 1; d <= 31; ++d) {
         FieldDef day(QStringLiteral("D%1").arg(d, 2, 10, QLatin1Char('0')), FieldType::LargeInt);
-        day.displayFormat = QStringLiteral("#,#0");
+        day.displayFormat = millions;
         fields << day;
-        columns << GridColumn(day.name, QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')), 44);
+        columns << GridColumn(day.name, QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')), 54);
     }
     cdsMain->create(fields);
     rdgMain = new DataGrid;
@@ -36,6 +40,14 @@ TfrmVGI095::TfrmVGI095(QWidget* parent) : TfrmZZS010(QStringLiteral("VGI095"), p
     rdgMain->setRecordSet(cdsMain);
     rdgMain->setColumns(columns);
     rdgMain->setFrozenColumns(2);
+    rdgMain->setRowBackground([this](int row) -> QVariant {
+        const int kind = cdsMain->value(row, QStringLiteral("KIND")).toInt();
+        if (IsSubgroupHead(cdsMain->fieldAsString(row, QStringLiteral("CODE"))))
+            return QColor(0xC0, 0xC0, 0xC0);
+        if (kind == ForecastLine::Total || kind == ForecastLine::Balance)
+            return QColor(0xF0, 0xF0, 0xF0);
+        return QVariant();
+    });
     Form::Column{rdgMain}.attachTo(panMain);
 }
 
@@ -89,7 +101,7 @@ void TfrmVGI095::bbtSearchClick()
     cdsMain->disableControls();
     cdsMain->emptyDataSet();
     for (const ForecastLine& line : forecast.lines) {
-        QVariantList values{line.label, line.hasTotal ? QVariant(line.total) : QVariant()};
+        QVariantList values{int(line.kind), line.code, line.label, line.hasTotal ? QVariant(line.total) : QVariant()};
         for (int d = 0; d < 31; ++d)
             values << (d < input.days ? QVariant(line.day[d]) : QVariant());
         cdsMain->appendRecord(values);

@@ -9,6 +9,8 @@ constexpr double kLabelWidth = 38;
 constexpr double kTotalWidth = 15;
 constexpr double kDayWidth = 7;
 constexpr double kRow = 4.2;
+// whole millions; nothing for zero, so that the days without figures stay clear
+const QString kMillions = QStringLiteral("#,#0;-#,#0;");
 
 double dayLeft(int day) { return kLabelWidth + kTotalWidth + (day - 1) * kDayWidth; }
 
@@ -51,30 +53,32 @@ TfrmVGI096::TfrmVGI096() : TfrmZZP020(QStringLiteral("frmVGI096"))
     m_label = m_detail->addField(QStringLiteral("qrlLabel"), QRectF(0.5, 0, kLabelWidth - 1, kRow), QStringLiteral("LABEL"));
     m_label->shrinkToFit = true;
     m_detail->addField(QStringLiteral("qrlTotal"), QRectF(kLabelWidth, 0, kTotalWidth - 0.5, kRow), QStringLiteral("TOTAL"),
-                       Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#,#0"));
+                       Qt::AlignRight | Qt::AlignVCenter, kMillions);
     for (int d = 1; d <= 31; ++d) {
         const double x = dayLeft(d);
         ReportElement* head = m_header->addLabel(QStringLiteral("qrlDay%1").arg(d), QRectF(x, 0, kDayWidth, 2 * kRow), QString(), Qt::AlignCenter);
+        head->font = ReportFont(QStringLiteral("Arial"), 4.4);
         head->wordWrap = true;
+        head->shrinkToFit = true;
         m_dayHeads << head;
         m_header->addLine(QStringLiteral("qrsHeadSep%1").arg(d), QLineF(x, 0, x, 2 * kRow), 0.05);
         m_detail->addLine(QStringLiteral("qrsSep%1").arg(d), QLineF(x, 0, x, kRow), 0.05);
         ReportElement* e = m_detail->addField(QStringLiteral("qrlD%1").arg(d), QRectF(x, 0, kDayWidth - 0.4, kRow),
                                               QStringLiteral("D%1").arg(d, 2, 10, QLatin1Char('0')), Qt::AlignRight | Qt::AlignVCenter,
-                                              QStringLiteral("#,#0"));
+                                              kMillions);
         e->shrinkToFit = true;
     }
     for (Band* b : {m_header, m_detail}) {
         const double h = b == m_header ? 2 * kRow : kRow;
         for (int side = 0; side < 2; ++side) {
-            ReportElement* mark = b->addLine(QStringLiteral("qrsPlanMark%1").arg(side), QLineF(0, 0, 0, h), 0.5);
+            ReportElement* mark = b->addLine(QStringLiteral("qrsPlanMark%1").arg(side), QLineF(0, 0, 0, h), 0.7);
             mark->visible = false;
             (b == m_header ? m_marks : m_detailMarks) << mark;
         }
     }
     m_detail->beforePrint = [this](Band&, const ReportContext& c) {
         const int kind = c.value(QStringLiteral("KIND")).toInt();
-        m_back->fill = kind == ForecastLine::Heading ? QColor(0xC0, 0xC0, 0xC0)
+        m_back->fill = IsSubgroupHead(c.text(QStringLiteral("CODE"))) ? QColor(0xC0, 0xC0, 0xC0)
                      : kind == ForecastLine::Total || kind == ForecastLine::Balance ? QColor(0xF0, 0xF0, 0xF0)
                                                                                    : QColor(Qt::white);
         m_label->font.setBold(kind != ForecastLine::Detail);
@@ -112,7 +116,7 @@ void TfrmVGI096::setForecast(const QDate& planDate, const Forecast& forecast)
         for (ReportElement* m : marks)
             m->visible = true;
     }
-    QStringList fields{QStringLiteral("KIND"), QStringLiteral("LABEL"), QStringLiteral("TOTAL")};
+    QStringList fields{QStringLiteral("KIND"), QStringLiteral("CODE"), QStringLiteral("LABEL"), QStringLiteral("TOTAL")};
     for (int d = 1; d <= 31; ++d)
         fields << QStringLiteral("D%1").arg(d, 2, 10, QLatin1Char('0'));
     ReportTable& t = cdsQuery();
@@ -120,7 +124,7 @@ void TfrmVGI096::setForecast(const QDate& planDate, const Forecast& forecast)
     t.clear();
     const int days = planDate.daysInMonth();
     for (const ForecastLine& line : forecast.lines) {
-        QVariantList values{int(line.kind), line.kind == ForecastLine::Detail || line.kind == ForecastLine::Heading
+        QVariantList values{int(line.kind), line.code, line.kind == ForecastLine::Detail || line.kind == ForecastLine::Heading
                                                  ? QStringLiteral("  ") + line.label
                                                  : line.label,
                             line.hasTotal ? QVariant(double(line.total)) : QVariant()};

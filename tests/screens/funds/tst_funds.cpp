@@ -14,6 +14,8 @@
 #include "screens/funds/VGI020.h"
 #include "screens/funds/VGI021.h"
 #include "screens/funds/VGI040.h"
+#include "screens/funds/VGI056.h"
+#include "screens/funds/VGI071.h"
 #include "screens/funds/VGI090.h"
 #include "screens/funds/VGI095.h"
 #include "screens/funds/VGI096.h"
@@ -23,6 +25,7 @@
 #include "support/TestDb.h"
 #include "support/TestMain.h"
 #include <QCheckBox>
+#include <QDir>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,6 +154,7 @@ private slots:
     void forecastBalancesFromTheBooks();
     void leaseCodesAndMonthEnd();
     void savingsRenameMovesSchedule();
+    void layoutsPrintTheirTotals();
 
 private:
     void fillExampleLoan(Screen<TfrmVGI020>& s, const QString& loanNo);
@@ -535,6 +539,19 @@ void TestFunds::loanSavedRenamedPrintedDeleted()
     QCOMPARE(text(QStringLiteral("SELECT repay_dt || ':' || rem_amt FROM VG020DT WHERE LOAN_NO = 'T-0001' AND TMS = 12")),
              QStringLiteral("2005-01-10:0"));
 
+    // a principal typed into the grid re-walks the balance; Cancel brings
+    // the stored schedule back
+    s.click("bbtEdit");
+    s.schedule()->moveTo(5);
+    s.schedule()->edit();
+    s.schedule()->setValue(QStringLiteral("PRN"), 7000000);
+    QTRY_COMPARE(s.scheduleRows().size(), 6);
+    QCOMPARE(s.schedule()->recordCount(), 6);
+    QCOMPARE(s.schedule()->fieldAsString(5, QStringLiteral("REPAY_DT")), QStringLiteral("2005-01-10"));
+    QCOMPARE(s.schedule()->fieldAsString(5, QStringLiteral("REM_AMT")), QStringLiteral("0"));
+    s.click("bbtCancel");
+    QCOMPARE(s.scheduleRows().size(), 12);
+
     // a new rate from row 5, saved: earlier rows keep theirs
     s.click("bbtEdit");
     s.type("edtINT_RT", QStringLiteral("7.5"));
@@ -821,6 +838,65 @@ void TestFunds::savingsRenameMovesSchedule()
     s.click("bbtSave");
     QCOMPARE(m_dialogs->lastText(), QStringLiteral("월납입액이 계약금액보다 클 수 없습니다."));
     s.click("bbtCancel");
+}
+
+// The prints carry the figures they sum, by group and in all; the forecast
+// marks the plan date and leaves the days February lacks blank. With
+// TV_PRINT_DIR set, each layout is written there as PDF for a look by eye.
+void TestFunds::layoutsPrintTheirTotals()
+{
+    const QByteArray dir = qgetenv("TV_PRINT_DIR");
+    auto keep = [&](TfrmZZP010& layout, const char* name) {
+        if (!dir.isEmpty())
+            QVERIFY(layout.SaveAsPdf(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(name) + QStringLiteral(".pdf"))));
+    };
+    auto allTexts = [](const BandedReport& report, const QString& element) {
+        QStringList out;
+        for (const PrintPage& page : report.pageModel().pages)
+            out << page.texts(element);
+        return out;
+    };
+
+    TfrmVGI021 schedule;
+    schedule.setLoan(QStringLiteral("국민은행"), QStringLiteral("2004-01-10"), QStringLiteral("6"), QStringLiteral("운전자금"),
+                     QStringLiteral("12,000,000"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("후취"));
+    schedule.setRows(LoanSchedule(exampleLoan()));
+    QVERIFY(schedule.Prepare() >= 1);
+    QCOMPARE(allTexts(schedule, QStringLiteral("qrlSumINT")), QStringList{QStringLiteral("390,247")});
+    QCOMPARE(allTexts(schedule, QStringLiteral("qrlSumPRN")), QStringList{QStringLiteral("12,000,000")});
+    QCOMPARE(allTexts(schedule, QStringLiteral("qrlSumREPAY_AMT")), QStringList{QStringLiteral("12,390,247")});
+    QCOMPARE(allTexts(schedule, QStringLiteral("qrlINT")).first(), QStringLiteral("61,151"));
+    QVERIFY(allTexts(schedule, QStringLiteral("qrlLoan2")).first().contains(QStringLiteral("0년거치 1년분할 1개월 후취")));
+    keep(schedule, "VGI021");
+
+    TfrmVGI071 dues;
+    dues.cdsQuery().setFields({QStringLiteral("FIN_INST_NM"), QStringLiteral("SBJ_NM"), QStringLiteral("OPN_DT"), QStringLiteral("EXP_DT"),
+                               QStringLiteral("REPAY_DT"), QStringLiteral("INT_RT"), QStringLiteral("LOAN_AMT"), QStringLiteral("PRN"),
+                               QStringLiteral("INT"), QStringLiteral("REPAY_AMT")});
+    dues.cdsQuery().appendRow({QStringLiteral("국민은행"), QStringLiteral("시설"), QString(), QString(), QString(), QString(), 1000, 100, 10, 110});
+    dues.cdsQuery().appendRow({QStringLiteral("국민은행"), QStringLiteral("운전"), QString(), QString(), QString(), QString(), 2000, 200, 20, 220});
+    dues.cdsQuery().appendRow({QStringLiteral("신한은행"), QStringLiteral("운전"), QString(), QString(), QString(), QString(), 5000, 500, 50, 550});
+    QVERIFY(dues.Prepare() >= 1);
+    QCOMPARE(allTexts(dues, QStringLiteral("qrlSumREPAY_AMT")), (QStringList{QStringLiteral("330"), QStringLiteral("550"), QStringLiteral("880")}));
+    QCOMPARE(allTexts(dues, QStringLiteral("qrlSumLOAN_AMT")), (QStringList{QStringLiteral("3,000"), QStringLiteral("5,000"), QStringLiteral("8,000")}));
+    QCOMPARE(allTexts(dues, QStringLiteral("qrlBankName")), (QStringList{QStringLiteral("국민은행"), QStringLiteral("신한은행")}));
+    keep(dues, "VGI071");
+
+    TfrmVGI096 forecast;
+    forecast.setForecast(QDate(2004, 2, 10), BuildForecast(TfrmVGI095::LoadInput(QDate(2004, 2, 10))));
+    QVERIFY(forecast.Prepare() >= 1);
+    const PrintPage& first = forecast.pageModel().pages.first();
+    QCOMPARE(first.texts(QStringLiteral("qrlDay29")), QStringList{QStringLiteral("29-Feb Sun")});
+    QVERIFY(first.texts(QStringLiteral("qrlDay30")).value(0).isEmpty());
+    const PrintItem* mark = first.find(QStringLiteral("qrsPlanMark0"));
+    QVERIFY(mark);
+    QCOMPARE(first.texts(QStringLiteral("qrlSign0")), QStringList{QStringLiteral("President")});
+    if (!dir.isEmpty()) {
+        TfrmVGI096 december;
+        december.setForecast(QDate(2026, 12, 11), BuildForecast(TfrmVGI095::LoadInput(QDate(2026, 12, 11))));
+        december.Prepare();
+        keep(december, "VGI096");
+    }
 }
 
 TV_TEST_MAIN(TestFunds)
