@@ -434,6 +434,10 @@ void TfrmVGI020::RefreshButtons()
     TfrmZQI030::RefreshButtons();
     bbtCalc->setEnabled(editing());
     bbtRate->setEnabled(editing());
+    // the schedule is worked on while the loan is edited: only the loan list
+    // is closed then
+    panDisp->setEnabled(true);
+    rdgMain->setEnabled(!editing());
     rdgSchedule->setEditable(editing());
 }
 

@@ -96,6 +96,8 @@ void TfrmVGI110::loadDay()
 void TfrmVGI110::RefreshButtons()
 {
     TfrmZQI030::RefreshButtons();
+    // the day's figures can be read without editing them
+    panInput->setEnabled(true);
     rdgActuals->setEditable(State == stEdit);
 }
 
