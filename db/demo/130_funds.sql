@@ -134,3 +134,60 @@ INSERT INTO zx010ms (head, detail, detail_name, item1, u_ip, u_emp_no) VALUES
   ('VG080', ' ',  '유가증권 명세서',  NULL, '127.0.0.1', '1001'),
   ('VG080', '01', '25', '이 기수 이후의 전표만 명세서에 나타남', '127.0.0.1', '1001')
 ON CONFLICT (head, detail) DO NOTHING;
+
+-- Two bond purchases of the treasury team, paid from the ordinary deposits
+-- and confirmed through the posting engine: the securities statement lists
+-- them with their bank, account, issuer, number, issue and maturity dates.
+CREATE TEMP TABLE demo_securities (slip INTEGER, seq INTEGER, day DATE, acct_code TEXT, d NUMERIC, c NUMERIC,
+                                   remark TEXT, items TEXT[][]) ON COMMIT DROP;
+INSERT INTO demo_securities VALUES
+  (1, 0, DATE '2026-11-24', '1110320', 80000000, 0, '한국전력공사 회사채 매입',
+   ARRAY[['103', '0300000002', '신한은행'], ['104', '140-011-223344', NULL], ['155', '한국전력공사', NULL],
+         ['157', 'KEPCO-2026-0381', NULL], ['126', '2026-11-24', NULL], ['127', '2027-11-23', NULL]]),
+  (1, 1, DATE '2026-11-24', '1110120', 0, 80000000, '한국전력공사 회사채 매입 대금',
+   ARRAY[['103', '0300000002', '신한은행'], ['104', '140-011-223344', '급여이체 보통예금']]),
+  (2, 0, DATE '2026-12-03', '1110320', 30000000, 0, '국민주택채권 매입',
+   ARRAY[['103', '0300000001', '국민은행'], ['104', '054-21-0456-789', NULL], ['155', '국민주택기금', NULL],
+         ['157', 'NHB-26-12-1042', NULL], ['126', '2026-12-03', NULL], ['127', '2031-12-03', NULL]]),
+  (2, 1, DATE '2026-12-03', '1110120', 0, 30000000, '국민주택채권 매입 대금',
+   ARRAY[['103', '0300000001', '국민은행'], ['104', '054-21-0456-789', '운영자금 보통예금']]);
+
+CREATE TEMP TABLE demo_securities_slip ON COMMIT DROP AS
+SELECT slip, day, 'K26' || lpad(((SELECT max(substr(slip_no, 4)::INTEGER) FROM vb010ms WHERE slip_no LIKE 'K26%') + slip)::TEXT,
+                                5, '0') AS slip_no
+  FROM (SELECT DISTINCT slip, day FROM demo_securities) s;
+
+INSERT INTO vb010ms (slip_no, dept_code, slip_date, acc_date, total_d_amt, total_c_amt, cr_emp_no, session_id,
+                     slip_kind, slip_type, sys_id, u_date, u_ip, u_emp_no)
+SELECT s.slip_no, '1110', s.day, s.day, sum(e.d), sum(e.c), '2003', 27, 'K', '1', 'V',
+       s.day + TIME '14:20', '10.10.1.21', '2003'
+  FROM demo_securities_slip s JOIN demo_securities e ON e.slip = s.slip
+ GROUP BY s.slip_no, s.day;
+INSERT INTO vb011ms (slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amount, session_id)
+SELECT s.slip_no, e.seq, e.acct_code, e.remark, e.d, e.c, 27
+  FROM demo_securities_slip s JOIN demo_securities e ON e.slip = s.slip;
+INSERT INTO vb011dt (slip_no, slip_seq_no, lineup_no, mg_code, mg_detail, mg_detail_name, acct_code,
+                     d_amount, c_amount, session_id)
+SELECT s.slip_no, e.seq, i, e.items[i][1], e.items[i][2], e.items[i][3], e.acct_code, e.d, e.c, 27
+  FROM demo_securities_slip s JOIN demo_securities e ON e.slip = s.slip
+ CROSS JOIN LATERAL generate_subscripts(e.items, 1) i;
+
+SELECT setval('pk_v_slip_01.slip_no_2026',
+              (SELECT max(substr(slip_no, 4)::INTEGER) + 1 FROM vb010ms WHERE slip_no LIKE 'K26%'), false);
+
+DO $$
+DECLARE
+  r RECORD;
+  v TEXT;
+BEGIN
+  FOR r IN SELECT slip_no, to_char(day, 'YYYY-MM-DD') AS day FROM demo_securities_slip ORDER BY slip_no LOOP
+    v := pk_v_journalize.def_confdate('1', r.slip_no, r.day, '2003');
+    IF v NOT LIKE 'E%' THEN
+      v := pk_v_journalize.pr_journalmain('1', r.slip_no, r.day, '2003');
+    END IF;
+    IF v LIKE 'E%' THEN
+      RAISE EXCEPTION 'securities slip % not confirmed: %', r.slip_no, v;
+    END IF;
+  END LOOP;
+END
+$$;
