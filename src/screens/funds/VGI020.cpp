@@ -152,6 +152,10 @@ TfrmVGI020::TfrmVGI020(QWidget* parent) : TfrmZQI030(QStringLiteral("VGI020"), p
     bbtExcel->hide();
     connect(cdsMain, &RecordSet::afterScroll, this, &TfrmVGI020::rowChange);
     connect(cdsSchedule, &RecordSet::fieldChanged, this, &TfrmVGI020::scheduleFieldChanged);
+    connect(rdoInAdvance, &QRadioButton::toggled, this, [this] {
+        if (editing())
+            proposeDates();
+    });
     connect(bbtCalc, &QPushButton::clicked, this, [this] { bbtCalcClick(); });
     connect(bbtRate, &QPushButton::clicked, this, [this] { bbtRateClick(); });
     connect(pbtFinInst, &TPopupBtn::clicked, this, [this] {
@@ -322,11 +326,9 @@ bool TfrmVGI020::checkFields()
     if (interestMonths.toInt() > std::max(span, 1))
         return refuse(QStringLiteral("이자상환 기간이 거치기간보다 클 수 없습니다."), edtIntMm);
     const qint64 rate = ParseRate(edtIntRt->text());
-    if (rate <= 0 && edtIntRt->text().trimmed().isEmpty())
+    if (rate <= 0)
         return refuse(QStringLiteral("차입이율을 입력 하시오."), edtIntRt);
-    if (rate < 0)
-        return refuse(QStringLiteral("차입이율을 입력 하시오."), edtIntRt);
-    if (rate == 0 || rate >= 100 * kInterestScale)
+    if (rate >= 100 * kInterestScale)
         return refuse(QStringLiteral("차입이율을 잘못 입력 되었습니다."), edtIntRt);
     const qint64 monthly = AmountOf(edtMmPmtAmt->text());
     if (monthly <= 0)

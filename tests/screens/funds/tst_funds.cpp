@@ -603,6 +603,7 @@ void TestFunds::loanChecks_data()
     QTest::newRow("principal interval beyond the term") << "edtLON_MM" << "13" << "원금상환 기간이 거치기간보다 클 수 없습니다.";
     QTest::newRow("rate of 100") << "edtINT_RT" << "100" << "차입이율을 잘못 입력 되었습니다.";
     QTest::newRow("rate with two points") << "edtINT_RT" << "6.1.1" << "차입이율을 입력 하시오.";
+    QTest::newRow("rate of zero") << "edtINT_RT" << "0" << "차입이율을 입력 하시오.";
     QTest::newRow("monthly above the amount") << "edtMM_PMT_AMT" << "13000000" << "원금 상환액이 차입금액보다 클 수 없습니다.";
     QTest::newRow("first above the amount") << "edtFIRST_AMT" << "13000000" << "최초 원금 상환액이 차입금액보다 클 수 없습니다.";
 }
