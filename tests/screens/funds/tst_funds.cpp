@@ -883,6 +883,20 @@ void TestFunds::layoutsPrintTheirTotals()
     QCOMPARE(allTexts(dues, QStringLiteral("qrlBankName")), (QStringList{QStringLiteral("국민은행"), QStringLiteral("신한은행")}));
     keep(dues, "VGI071");
 
+    TfrmVGI056 savings;
+    savings.cdsQuery().setFields({QStringLiteral("FIN_INST_NM"), QStringLiteral("ACN_NO"), QStringLiteral("CTR_AMT"), QStringLiteral("TOT_AMT")});
+    savings.cdsQuery().appendRow({QStringLiteral("국민은행"), QStringLiteral("1"), 1200000, 300000});
+    savings.cdsQuery().appendRow({QStringLiteral("국민은행"), QStringLiteral("2"), 2400000, 600000});
+    savings.cdsQuery().appendRow({QStringLiteral("우리은행"), QStringLiteral("3"), 3600000, 900000});
+    QVERIFY(savings.Prepare() >= 1);
+    QCOMPARE(allTexts(savings, QStringLiteral("qrlSumTOT_AMT")),
+             (QStringList{QStringLiteral("900,000"), QStringLiteral("900,000"), QStringLiteral("1,800,000")}));
+    QCOMPARE(allTexts(savings, QStringLiteral("qrlSumCTR_AMT")),
+             (QStringList{QStringLiteral("3,600,000"), QStringLiteral("3,600,000"), QStringLiteral("7,200,000")}));
+    // the bank prints once per group
+    QCOMPARE(allTexts(savings, QStringLiteral("qrlFIN_INST_NM")), (QStringList{QStringLiteral("국민은행"), QStringLiteral("우리은행")}));
+    keep(savings, "VGI056");
+
     TfrmVGI096 forecast;
     forecast.setForecast(QDate(2004, 2, 10), BuildForecast(TfrmVGI095::LoadInput(QDate(2004, 2, 10))));
     QVERIFY(forecast.Prepare() >= 1);
