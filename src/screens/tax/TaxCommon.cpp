@@ -1,7 +1,6 @@
 #include "screens/tax/TaxCommon.h"
 #include "common/DateUtil.h"
 #include "common/Query.h"
-#include "framework/FormKit.h"
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,8 +40,8 @@ Place PlaceOf(const QString& company)
     return Place();
 }
 
-QGroupBox* NewPlaceGroup(QWidget* parent, const QString& name, const QString& title, const QStringList& companies,
-                         QButtonGroup** group)
+QWidget* NewPlaceGroup(QWidget* parent, const QString& name, const QString& title, const QStringList& companies,
+                       QButtonGroup** group)
 {
     QList<Place> places = Places();
     if (!companies.isEmpty()) {
@@ -55,16 +54,19 @@ QGroupBox* NewPlaceGroup(QWidget* parent, const QString& name, const QString& ti
         }
         places = chosen;
     }
-    QList<Form::RadioItem> items;
-    for (const Place& p : places)
-        items << Form::RadioItem{QStringLiteral("rbPlace") + p.company, p.placeName};
-    QList<QRadioButton*> buttons;
-    QGroupBox* box = Form::NewRadioGroup(parent, title, items, &buttons);
+    QWidget* box = title.isEmpty() ? new QWidget(parent) : new QGroupBox(title, parent);
     box->setObjectName(name);
+    auto* layout = new QHBoxLayout(box);
+    if (title.isEmpty())
+        layout->setContentsMargins(0, 0, 0, 0);
     *group = new QButtonGroup(box);
-    for (int i = 0; i < buttons.size(); ++i) {
-        buttons[i]->setProperty("company", places[i].company);
-        (*group)->addButton(buttons[i], i);
+    for (int i = 0; i < places.size(); ++i) {
+        auto* b = new QRadioButton(places[i].placeName, box);
+        b->setObjectName(QStringLiteral("rbPlace") + places[i].company);
+        b->setProperty("company", places[i].company);
+        b->setChecked(i == 0);
+        layout->addWidget(b);
+        (*group)->addButton(b, i);
     }
     return box;
 }

@@ -32,10 +32,10 @@ QList<Place> Places();
 // The place of a company code; an empty Place when none is installed.
 Place PlaceOf(const QString& company);
 
-// A radio group with one button per place (in `companies` order when given,
+// A row of radio buttons, one per place (in `companies` order when given,
 // else the installed order), each button's property "company" set; the
-// first is checked.
-QGroupBox* NewPlaceGroup(QWidget* parent, const QString& name, const QString& title, const QStringList& companies,
+// first is checked. Framed and titled when a title is given.
+QWidget* NewPlaceGroup(QWidget* parent, const QString& name, const QString& title, const QStringList& companies,
                          QButtonGroup** group);
 // The company code of the checked button.
 QString CheckedCompany(const QButtonGroup* group);

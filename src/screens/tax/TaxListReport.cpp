@@ -1,31 +1,17 @@
 #include "screens/tax/TaxListReport.h"
-#include "framework/print/NumberMask.h"
 #include "framework/print/ReportViewer.h"
-#include <iterator>
+#include "screens/tax/TaxPrint.h"
+
+using TaxPrint::kRowHeight;
 
 namespace {
 
-struct ListColumn {
-    const char* field;
-    const char* caption;
-    double width;
-    bool amount;
-};
-const ListColumn kColumns[] = {
+const QList<TaxPrint::Column> kColumns = {
     {"BILL_SEQ_NO", "일련번호", 20, false}, {"TAX_DATE", "발행일자", 22, false},
     {"C_NAME", "거 래 처 명", 44, false},  {"C_NUM", "사업자번호", 26, false},
     {"TS_PRICE", "공급가액", 26, true},    {"T_TAX", "세    액", 22, true},
     {"TOT_AMT", "합계금액", 25, true},
 };
-constexpr double kRowHeight = 6;
-
-double columnLeft(int column)
-{
-    double left = 0;
-    for (int c = 0; c < column; ++c)
-        left += kColumns[c].width;
-    return left;
-}
 
 }  // namespace
 
@@ -33,39 +19,26 @@ TaxListReport::TaxListReport(const QString& fromDate, const QString& toDate) : T
 {
     qrlTitle->setText(QStringLiteral("세금계산서 발행 목록"));
     qrlCondition->setText(QStringLiteral("발행일자 : ") + fromDate + QStringLiteral(" ~ ") + toDate);
-    const double width = contentWidth();
     qrbColumnHeader = addBand(Band::ColumnHeader, QStringLiteral("qrbColumnHeader"), kRowHeight + 0.5);
     qrbColumnHeader->font = ReportFont(QStringLiteral("굴림"), 9, true);
-    qrbColumnHeader->addRect(QStringLiteral("qrsColumnBox"), QRectF(0, 0, width, kRowHeight), QColor(0xE8, 0xE8, 0xE8));
     qrbDetail = addBand(Band::Detail, QStringLiteral("qrbDetail"), kRowHeight);
     qrbDetail->font = ReportFont(QStringLiteral("굴림"), 9);
-    qrbDetail->addRule(QStringLiteral("qrsDetailRule"), kRowHeight, 0.1);
+    TaxPrint::addColumns(qrbColumnHeader, qrbDetail, kColumns);
+
     qrbSummary = addBand(Band::Summary, QStringLiteral("qrbSummary"), kRowHeight + 1);
     qrbSummary->font = ReportFont(QStringLiteral("굴림"), 9, true);
-    qrbSummary->addRect(QStringLiteral("qrsSummaryBox"), QRectF(0, 0.5, width, kRowHeight), QColor(0xE8, 0xE8, 0xE8));
-    qrbSummary->addLabel(QStringLiteral("qrlSummaryCaption"), QRectF(columnLeft(2), 0.5, kColumns[2].width, kRowHeight),
+    qrbSummary->addRect(QStringLiteral("qrsSummaryBox"),
+                        QRectF(0, 0.5, TaxPrint::columnLeft(kColumns, int(kColumns.size())), kRowHeight),
+                        QColor(0xE8, 0xE8, 0xE8));
+    qrbSummary->addLabel(QStringLiteral("qrlSummaryCaption"),
+                         QRectF(TaxPrint::columnLeft(kColumns, 2), 0.5, kColumns.at(2).width, kRowHeight),
                          QStringLiteral("합          계"), Qt::AlignCenter);
-    for (int c = 0; c < int(std::size(kColumns)); ++c) {
-        const ListColumn& col = kColumns[c];
-        const QString field = QLatin1String(col.field);
-        const Qt::Alignment align = col.amount ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter;
-        qrbColumnHeader->addLabel(QStringLiteral("qrl%1Title").arg(field), QRectF(columnLeft(c), 0, col.width, kRowHeight),
-                                  QString::fromUtf8(col.caption), Qt::AlignCenter);
-        ReportElement* cell = qrbDetail->addField(QStringLiteral("qrl") + field,
-                                                  QRectF(columnLeft(c) + 1, 0, col.width - 2, kRowHeight), field, align,
-                                                  col.amount ? QStringLiteral("#,###") : QString());
-        cell->shrinkToFit = !col.amount;
-        if (!col.amount)
-            continue;
+    for (int c = 4; c < kColumns.size(); ++c) {
+        const QString field = QLatin1String(kColumns.at(c).field);
         qrbSummary->addExpression(QStringLiteral("qrlSum") + field,
-                                  QRectF(columnLeft(c) + 1, 0.5, col.width - 2, kRowHeight),
-                                  [field](const ReportContext& context) {
-                                      qint64 sum = 0;
-                                      for (int row = 0; context.data && row < context.data->rowCount(); ++row)
-                                          sum += context.data->value(row, field).toLongLong();
-                                      return FormatNumberMask(double(sum), QStringLiteral("#,##0"));
-                                  },
-                                  align);
+                                  QRectF(TaxPrint::columnLeft(kColumns, c) + 1, 0.5, kColumns.at(c).width - 2, kRowHeight),
+                                  [field](const ReportContext& context) { return TaxPrint::sumText(context, field); },
+                                  Qt::AlignRight | Qt::AlignVCenter);
     }
     cdsQuery().open(QStringLiteral("SELECT BILL_SEQ_NO, TO_CHAR(TAX_DATE, 'YYYY-MM-DD') TAX_DATE, C_NAME, C_NUM, TS_PRICE,"
                                    " T_TAX, TS_PRICE + T_TAX TOT_AMT\n"

@@ -74,19 +74,20 @@ TfrmVEI010::TfrmVEI010(QWidget* parent) : TfrmZQI030(QStringLiteral("VEI010"), p
     const QDate today = QDate::currentDate();
     dtpFsDate->setDate(Tax::FilingQuarterStart(today));
     dtpEsDate->setDate(Tax::FilingQuarterEnd(today));
-    QList<QRadioButton*> kinds;
-    QGroupBox* rgKind = Form::NewRadioGroup(panSearch, QString(),
-                                            {{QStringLiteral("rbPurchase"), QStringLiteral("매입")},
-                                             {QStringLiteral("rbSales"), QStringLiteral("매출")}},
-                                            &kinds);
-    rbPurchase = kinds.value(0);
-    rbSales = kinds.value(1);
-    QGroupBox* rgPlace = Tax::NewPlaceGroup(panSearch, QStringLiteral("rgPlace"), QString(),
+    rbPurchase = new QRadioButton(QStringLiteral("매입"));
+    rbPurchase->setObjectName(QStringLiteral("rbPurchase"));
+    rbPurchase->setChecked(true);
+    rbSales = new QRadioButton(QStringLiteral("매출"));
+    rbSales->setObjectName(QStringLiteral("rbSales"));
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(rbPurchase);
+    kinds->addButton(rbSales);
+    QWidget* rgPlace = Tax::NewPlaceGroup(panSearch, QStringLiteral("rgPlace"), QString(),
                                             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"),
                                              QStringLiteral("3")},
                                             &m_places);
     Form::Row{Form::Field(QStringLiteral("조회일자"), dtpFsDate), Form::Label(QStringLiteral("~")), dtpEsDate,
-              Form::Space(8), rgKind, Form::Space(8), Form::Field(QStringLiteral("계산서구분"), rgPlace), Form::Stretch()}
+              Form::Space(8), rbPurchase, rbSales, Form::Space(8), Form::Field(QStringLiteral("계산서구분"), rgPlace), Form::Stretch()}
         .attachTo(panSearch);
     connect(rbSales, &QRadioButton::toggled, this, [this] { kindChanged(); });
 

@@ -90,15 +90,17 @@ TfrmVEI020::TfrmVEI020(QWidget* parent) : TfrmZQI030(QStringLiteral("VEI020"), p
     rdgMain->setObjectName(QStringLiteral("rdgMain"));
     rdgMain->setEditable(false);
     rdgMain->setRowSelect(true);
-    rdgMain->setColumns({GridColumn(QStringLiteral("BILL_SEQ_NO"), QStringLiteral("일련번호"), 70),
-                         GridColumn(QStringLiteral("C_NAME"), QStringLiteral("거래처 명"), 110),
-                         GridColumn(QStringLiteral("TAX_DATE"), QStringLiteral("발행일자"), 80),
-                         GridColumn(QStringLiteral("TS_PRICE"), QStringLiteral("공급가액"), 85),
-                         GridColumn(QStringLiteral("T_TAX"), QStringLiteral("세 액"), 75)});
+    rdgMain->setColumns({GridColumn(QStringLiteral("BILL_SEQ_NO"), QStringLiteral("일련번호"), 72),
+                         GridColumn(QStringLiteral("C_NAME"), QStringLiteral("거래처 명"), 90),
+                         GridColumn(QStringLiteral("TAX_DATE"), QStringLiteral("발행일자"), 74),
+                         GridColumn(QStringLiteral("TS_PRICE"), QStringLiteral("공급가액"), 76),
+                         GridColumn(QStringLiteral("T_TAX"), QStringLiteral("세 액"), 62)});
+    rdgMain->setMinimumWidth(200);
     rdgMain->setRecordSet(cdsMain);
     rdvReport = new ReportViewer;
     rdvReport->setObjectName(QStringLiteral("rdvReport"));
     rdvReport->setZoom(PreviewPane::FitWidth);
+    rdvReport->setMinimumWidth(200);
     pgcList = new QTabWidget;
     pgcList->setObjectName(QStringLiteral("pgcList"));
     pgcList->addTab(rdgMain, QStringLiteral("일자별 거래내역"));
@@ -128,7 +130,7 @@ void TfrmVEI020::buildSearchPanel()
 void TfrmVEI020::buildEntryPanel()
 {
     // The item lines need the room of nine boxes side by side.
-    panInput->setFixedWidth(660);
+    panInput->setFixedWidth(600);
     QWidget* p = panInput;
     edtBILL_SEQ_NO = newReadOnly(p, QStringLiteral("edtBILL_SEQ_NO"));
     edtC_CODE = Form::NewEdit(p, QStringLiteral("edtC_CODE"), 10);
@@ -167,8 +169,14 @@ void TfrmVEI020::buildEntryPanel()
     }
     edtSLIP_NO = newReadOnly(p, QStringLiteral("edtSLIP_NO"));
     edtCONF_DATE = newReadOnly(p, QStringLiteral("edtCONF_DATE"));
-    for (QLineEdit* e : {edtC_CODE, edtBILL_TYPE, edtPRICE_TYPE, edtBILLBOOK_NO, edtBILLBOOK_HO})
-        e->setMaximumWidth(80);
+    edtC_CODE->setFixedWidth(84);
+    for (QLineEdit* e : {edtBILL_TYPE, edtPRICE_TYPE})
+        e->setFixedWidth(30);
+    for (QLineEdit* e : {edtBILLBOOK_NO, edtBILLBOOK_HO})
+        e->setFixedWidth(52);
+    for (QLineEdit* e : {edtBILL_SEQ_NO, edtC_NUM, edtBOSS_NAME, edtC_TYPE, edtC_ITEM, edtC_NAME, edtBILL_TYPE_NM,
+                         edtPRICE_TYPE_NM, medTAX_DATE, edtISSUE_DATE, edtSLIP_NO, edtCONF_DATE})
+        e->setMinimumWidth(60);
 
     Form::Grid lines;
     lines.addRow({Form::Label(QStringLiteral("일자\n(MMDD)")), Form::Label(QStringLiteral("품목")),
@@ -188,9 +196,15 @@ void TfrmVEI020::buildEntryPanel()
         b.supply = newAmount(p, QStringLiteral("nedSUP_PRICE_") + k, 10);
         b.tax = newAmount(p, QStringLiteral("nedTAX_") + k, 10);
         b.summary = Form::NewEdit(p, QStringLiteral("edtSUMMARY_") + k, 100);
-        b.date->setMaximumWidth(44);
-        b.size->setMaximumWidth(60);
-        b.quantity->setMaximumWidth(50);
+        b.date->setFixedWidth(40);
+        b.size->setFixedWidth(50);
+        b.quantity->setFixedWidth(40);
+        b.unitPrice->setFixedWidth(62);
+        for (NumEdit* e : {b.total, b.supply})
+            e->setFixedWidth(74);
+        b.tax->setFixedWidth(64);
+        b.product->setMinimumWidth(60);
+        b.summary->setMinimumWidth(40);
         lines.addRow({b.date, b.product, b.size, b.quantity, b.unitPrice, b.total, b.supply, b.tax, b.summary});
     }
     lines.stretchColumn(1, 2).stretchColumn(8, 1).spacing(2);
@@ -211,14 +225,14 @@ void TfrmVEI020::buildEntryPanel()
             {Form::Field(QStringLiteral("종목"), edtC_ITEM), Form::Empty(),
              Form::Field(QStringLiteral("합계금액"), nedTOT_AMT)},
             {Form::Field(QStringLiteral("주   소"), Form::Span(4, edtADDR))},
-        }.spacing(4),
+        }.spacing(4).stretchColumn(1).stretchColumn(4),
         Form::Group{QStringLiteral("품목세부내역"), lines},
         Form::Grid{
             {Form::Field(QStringLiteral("현금"), nedCASH_AMT), Form::Field(QStringLiteral("수표"), nedCHEK_AMT),
              Form::Field(QStringLiteral("총공급가액"), nedTS_PRICE)},
             {Form::Field(QStringLiteral("어음"), nedBILL_AMT), Form::Field(QStringLiteral("외상미수금"), nedMISU_AMT),
              Form::Field(QStringLiteral("세액"), nedT_TAX)},
-        }.spacing(4),
+        }.spacing(4).stretchColumn(1).stretchColumn(3).stretchColumn(5),
         Form::Group{QStringLiteral("[ 전표발행여부 ]"),
                     Form::Row{Form::Field(QStringLiteral("전표번호"), edtSLIP_NO),
                               Form::Field(QStringLiteral("확정일자"), edtCONF_DATE)}},

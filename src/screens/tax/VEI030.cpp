@@ -6,6 +6,7 @@
 #include "framework/FormKit.h"
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,12 +25,12 @@ QString maskText(const QDate& d)
 TfrmVEI030::TfrmVEI030(QWidget* parent) : TfrmZQI030(QStringLiteral("VEI030"), parent)
 {
     setWindowTitle(QStringLiteral("세금계산서 합계표 전산매체(VEI030)"));
-    for (QPushButton* b : {bbtAdd, bbtEdit, bbtSave, bbtCancel, bbtDelete, bbtPrint, bbtPreview, bbtExcel, bbtSearch})
+    for (QPushButton* b : {bbtAdd, bbtEdit, bbtSave, bbtCancel, bbtDelete, bbtPrint, bbtPreview, bbtExcel})
         b->hide();
     panInput->hide();
     panRecordCount->hide();
 
-    QGroupBox* rgPlace = Tax::NewPlaceGroup(panDisp, QStringLiteral("rgPlace"), QStringLiteral("사업장"),
+    QWidget* rgPlace = Tax::NewPlaceGroup(panDisp, QStringLiteral("rgPlace"), QStringLiteral("사업장"),
                                             {QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("4"),
                                              QStringLiteral("3")},
                                             &m_places);
@@ -50,18 +51,38 @@ TfrmVEI030::TfrmVEI030(QWidget* parent) : TfrmZQI030(QStringLiteral("VEI030"), p
     bbtSales->setObjectName(QStringLiteral("bbtSales"));
     bbtPurchases = new QPushButton(QStringLiteral("매입전산매체작성"));
     bbtPurchases->setObjectName(QStringLiteral("bbtPurchases"));
+    lblSummary = new QLabel;
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
     connect(bbtAll, &QPushButton::clicked, this, &TfrmVEI030::bbtAllClick);
     connect(bbtSales, &QPushButton::clicked, this, &TfrmVEI030::bbtSalesClick);
     connect(bbtPurchases, &QPushButton::clicked, this, &TfrmVEI030::bbtPurchasesClick);
 
-    Form::Column{rgPlace,
-                 Form::Grid{{Form::Field(QStringLiteral("확정일자"), medFromDate), Form::Label(QStringLiteral("~")),
-                             medToDate},
-                            {Form::Field(QStringLiteral("작성일자"), medWriteDate)}},
-                 Form::Row{bbtAll, bbtSales, bbtPurchases, Form::Stretch()}, Form::Stretch()}
+    Form::Row{Form::Column{rgPlace,
+                           Form::Row{Form::Field(QStringLiteral("확정일자"), medFromDate), Form::Label(QStringLiteral("~")),
+                                     medToDate, Form::Space(16), Form::Field(QStringLiteral("작성일자"), medWriteDate),
+                                     Form::Stretch()},
+                           Form::Row{bbtAll, bbtSales, bbtPurchases, Form::Stretch()}, lblSummary, Form::Stretch()}
+                  .spacing(10),
+              Form::Stretch()}
         .margins(12)
-        .spacing(10)
         .attachTo(panDisp);
+}
+
+// Search counts what a file of both sections would hold, before anything is
+// written; the conditions stay open for the next search or file.
+void TfrmVEI030::DoSearch()
+{
+    const Tax::Place place = Tax::PlaceOf(Tax::CheckedCompany(m_places));
+    const Filing::Content c =
+        Filing::Read(place, dateOf(medFromDate), dateOf(medToDate), dateOf(medWriteDate), Filing::Both);
+    lblSummary->setText(QStringLiteral("%1: 매출처 %2곳 (공급가액 %3원), 매입처 %4곳 (공급가액 %5원)")
+                            .arg(place.placeName)
+                            .arg(c.sales.details.size())
+                            .arg(QLocale(QLocale::English).toString(c.sales.first.supply))
+                            .arg(c.purchases.details.size())
+                            .arg(QLocale(QLocale::English).toString(c.purchases.first.supply)));
+    State = stNone;
+    RefreshButtons();
 }
 
 QDate TfrmVEI030::dateOf(const QLineEdit* field) const

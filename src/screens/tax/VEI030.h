@@ -3,6 +3,7 @@
 #include "screens/tax/FilingFile.h"
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 
 // 세금계산서 합계표 전산매체: writes the quarter's summaries of tax invoices
@@ -23,6 +24,9 @@ public slots:
     void bbtSalesClick() { writeMedia(Filing::SalesOnly); }
     void bbtPurchasesClick() { writeMedia(Filing::PurchasesOnly); }
 
+protected:
+    void DoSearch() override;
+
 private:
     void writeMedia(int sections);
     QDate dateOf(const QLineEdit* field) const;
@@ -34,4 +38,5 @@ private:
     QPushButton* bbtAll;
     QPushButton* bbtSales;
     QPushButton* bbtPurchases;
+    QLabel* lblSummary;
 };

@@ -53,7 +53,7 @@ TfrmVEI040::TfrmVEI040(QWidget* parent) : TfrmZQI030(QStringLiteral("VEI040"), p
     const QDate today = QDate::currentDate();
     dtpFsDate->setDate(FirstDayOfMonth(today));
     dtpEsDate->setDate(LastDayOfMonth(today));
-    QGroupBox* rgPlace = Tax::NewPlaceGroup(panSearch, QStringLiteral("rgPlace"), QString(),
+    QWidget* rgPlace = Tax::NewPlaceGroup(panSearch, QStringLiteral("rgPlace"), QString(),
                                             {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")}, &m_places);
     Edit_Year = Form::NewEdit(panSearch, QStringLiteral("Edit_Year"), 4);
     Edit_Year->setMaximumWidth(44);

@@ -15,6 +15,7 @@
 #include "grid/RecordSet.h"
 #include "screens/tax/FilingFile.h"
 #include "screens/tax/TaxCommon.h"
+#include "screens/tax/TaxListReport.h"
 #include "screens/tax/VEI010.h"
 #include "screens/tax/VEI020.h"
 #include "screens/tax/VEI021.h"
@@ -392,8 +393,18 @@ void TestTax::customerCodeIsAValue()
              int(number(QStringLiteral("SELECT count(*) FROM ve010ms WHERE c_code = '0100000016' AND tax_date BETWEEN "
                                        "DATE '2026-11-01' AND DATE '2026-12-31'"))));
     QVERIFY(s.invoices()->recordCount() >= 2);
-    // the report page lists the period
+    // the report page lists the period's invoices with their sums
     QCOMPARE(s.reportArguments(), QStringLiteral("/rp  [2026-11-01] [2026-12-31] "));
+    TaxListReport list(QStringLiteral("2026-11-01"), QStringLiteral("2026-12-31"));
+    list.Prepare();
+    QCOMPARE(list.data()->rowCount(),
+             int(number(QStringLiteral("SELECT count(*) FROM ve010ms WHERE tax_date BETWEEN DATE '2026-11-01' AND "
+                                       "DATE '2026-12-31'"))));
+    const PrintPage& last = list.pageModel().pages.last();
+    QCOMPARE(last.texts(QStringLiteral("qrlSumTS_PRICE")),
+             QStringList{QLocale(QLocale::English).toString(
+                 number(QStringLiteral("SELECT sum(ts_price) FROM ve010ms WHERE tax_date BETWEEN DATE '2026-11-01' AND "
+                                       "DATE '2026-12-31'")))});
 }
 
 void TestTax::printNeedsASavedInvoice()
