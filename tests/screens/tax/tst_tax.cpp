@@ -55,12 +55,16 @@ public:
         if (field->hasFocus())
             qFatal("focus did not leave %s", qPrintable(field->objectName()));
     }
+    // Types an amount over a box and leaves it.
     void amount(const char* name, qint64 value)
     {
         auto* e = this->template get<NumEdit>(name);
         e->setFocus();
-        e->setValue(double(value));
+        e->selectAll();
+        QTest::keyClicks(e, QString::number(value));
         this->template get<QLineEdit>("edtSUMMARY_5")->setFocus();
+        if (e->hasFocus())
+            qFatal("focus did not leave %s", name);
     }
     qint64 value(const char* name) const { return qRound64(this->template get<NumEdit>(name)->value()); }
 };
