@@ -17,6 +17,7 @@ TfrmSummaryForm::TfrmSummaryForm(const QString& name, bool sales, const SummaryF
     : TfrmZZP010(name), m_sales(sales), m_data(data)
 {
     TaxPrint::hideFrame(qrbHeader, qrbFooter);
+    qrlTitle->setText(sales ? QStringLiteral("매출처별 계산서 합계표") : QStringLiteral("매입처별 계산서 합계표"));
     qrbFooter->addLabel(QStringLiteral("qrlManageNo"), QRectF(0, 2, 60, 5),
                         sales ? QStringLiteral("관리번호(매출)") : QStringLiteral("관리번호(매입)"));
     qrbFooter->addLabel(QStringLiteral("qrlPageOpen"), QRectF(contentWidth() - 40, 2, 40, 5),

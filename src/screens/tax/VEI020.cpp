@@ -109,6 +109,12 @@ TfrmVEI020::TfrmVEI020(QWidget* parent) : TfrmZQI030(QStringLiteral("VEI020"), p
     pgcList->setObjectName(QStringLiteral("pgcList"));
     pgcList->addTab(rdgMain, QStringLiteral("일자별 거래내역"));
     pgcList->addTab(rdvReport, QStringLiteral("발행 목록"));
+    // A page fitted to the viewer's width is laid out again once the viewer
+    // is shown at its real size.
+    connect(pgcList, &QTabWidget::currentChanged, this, [this](int index) {
+        if (pgcList->widget(index) == rdvReport)
+            rdvReport->setZoom(rdvReport->zoom());
+    });
     Form::Column{pgcList}.attachTo(panDisp);
     connect(cdsMain, &RecordSet::afterScroll, this, &TfrmVEI020::rowChanged);
 }

@@ -84,6 +84,7 @@ QString invoiceSql()
 TfrmVEI021::TfrmVEI021(const QString& billSeqNo) : TfrmZZP010(QStringLiteral("frmVEI021"))
 {
     // The paper carries the form; only the values are printed.
+    qrlTitle->setText(QStringLiteral("세금계산서"));
     qrbHeader->enabled = false;
     qrbFooter->enabled = false;
     setMargins(QMarginsF(0, 0, 0, 0));
