@@ -508,6 +508,22 @@ void TfrmVEI020::FieldExit(QWidget* control)
     }
 }
 
+// F1 in a code box opens its lookup.
+bool TfrmVEI020::FieldKeyDown(QWidget* control, int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+        const std::pair<QWidget*, TPopupBtn*> lookups[] = {
+            {edtC_CODE, pbtCust}, {edtSCust, pbtSCust}, {edtBILL_TYPE, pbtBillType}, {edtPRICE_TYPE, pbtPRICETYPE}};
+        for (const auto& [field, button] : lookups) {
+            if (control == field) {
+                button->click();
+                return true;
+            }
+        }
+    }
+    return TfrmZQI030::FieldKeyDown(control, key, modifiers);
+}
+
 // The date box keeps its separators ("2026/12/11").
 bool TfrmVEI020::dateFieldAccepts(QLineEdit* edit)
 {

@@ -41,6 +41,7 @@ protected:
     void DoExcel() override;
     void FieldExit(QWidget* control) override;
     bool dateFieldAccepts(QLineEdit* edit) override;
+    bool FieldKeyDown(QWidget* control, int key, Qt::KeyboardModifiers modifiers) override;
     void RefreshButtons() override;
 
 private:

@@ -387,6 +387,10 @@ void TestTax::customerCodeIsAValue()
     Screen<TfrmVEI020> s;
     s.get<QDateEdit>("dtpTax_Sdate")->setDate(QDate(2026, 11, 1));
     s.get<QDateEdit>("dtpTax_Edate")->setDate(QDate(2026, 12, 31));
+    // F1 in the customer box opens its lookup
+    s.get("edtSCust")->setFocus();
+    QTest::keyClick(s.get("edtSCust"), Qt::Key_F1);
+    QCOMPARE(m_dialogs->dialogsRun.size(), 1);
     s.get("edtSCust")->setText(QStringLiteral("x' OR '1'='1"));
     s.click("bbtSearch");
     QCOMPARE(s.invoices()->recordCount(), 0);
