@@ -136,4 +136,19 @@ BEGIN
 END
 $$;
 
+-- Tax invoices: the management-number counters move only through
+-- PR_GETADMINNO; the business places are installation data the client reads.
+DO $$
+DECLARE
+  app_user TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+  t        TEXT;
+BEGIN
+  FOREACH t IN ARRAY ARRAY['public.ve090ms', 'public.ve030ms'] LOOP
+    IF to_regclass(t) IS NOT NULL THEN
+      EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON %s FROM %I', t, app_user);
+    END IF;
+  END LOOP;
+END
+$$;
+
 DROP TABLE grant_target;

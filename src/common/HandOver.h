@@ -9,6 +9,9 @@ struct HandOver {
     static inline QString HandSlipNo;
     static inline QString HandSlipDate;   // "YYYY-MM-DD"
     static inline QString HandDeptText;   // as shown in the target's department list
+    // tax-invoice drill-down: the invoice's serial number (its dates in
+    // HandFromDate and HandToDate)
+    static inline QString HandBillSeqNo;
     // account-ledger drill-down
     static inline QString HandAcctCode;
     static inline QString HandFromDate;
@@ -17,7 +20,7 @@ struct HandOver {
     static inline QString HandMgCode[3];
     static inline QString HandMgName[3];
 
-    static void clearSlip() { HandSlipNo.clear(); HandSlipDate.clear(); HandDeptText.clear(); }
+    static void clearSlip() { HandSlipNo.clear(); HandSlipDate.clear(); HandDeptText.clear(); HandBillSeqNo.clear(); }
     static void clearLedger()
     {
         HandAcctCode.clear();

@@ -57,6 +57,12 @@
 #include "screens/statements/VDI010.h"
 #include "screens/statements/VDI020.h"
 #include "screens/statements/VDI030.h"
+#include "screens/tax/VEI010.h"
+#include "screens/tax/VEI020.h"
+#include "screens/tax/VEI025.h"
+#include "screens/tax/VEI030.h"
+#include "screens/tax/VEI040.h"
+#include "screens/tax/VEI050.h"
 
 namespace {
 
@@ -85,7 +91,7 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VCI060", makeScreen<TfrmVCI060>()}, {"VCI070", makeScreen<TfrmVCI070>()}, {"VCI080", makeScreen<TfrmVCI080>()}, {"VCI085", makeScreen<TfrmVCI085>()}, {"VCI090", makeScreen<TfrmVCI090>()}, {"VCI095", makeScreen<TfrmVCI095>()},
         {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", makeScreen<TfrmVCI110>()}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", makeScreen<TfrmVCS130>()}, {"VCS040", makeScreen<TfrmVCS040>()},
         {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", makeScreen<TfrmVDI020>()}, {"VDI030", makeScreen<TfrmVDI030>()},
-        {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
+        {"VEI010", makeScreen<TfrmVEI010>()}, {"VEI020", makeScreen<TfrmVEI020>()}, {"VEI025", makeScreen<TfrmVEI025>()}, {"VEI030", makeScreen<TfrmVEI030>()}, {"VEI040", makeScreen<TfrmVEI040>()}, {"VEI050", makeScreen<TfrmVEI050>()},
         {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
         {"VFI060", {}}, {"VFI063", {}}, {"VFI065", {}}, {"VFI100", {}}, {"VFI110", {}}, {"VFI120", {}},
         {"VGI005", makeScreen<TfrmVGI005>()}, {"VGI010", makeScreen<TfrmVGI010>()}, {"VGI020", makeScreen<TfrmVGI020>()}, {"VGI030", makeScreen<TfrmVGI030>()}, {"VGI040", makeScreen<TfrmVGI040>()}, {"VGI055", makeScreen<TfrmVGI055>()},
