@@ -9,4 +9,7 @@ SERVICE="$1"; DB_USER="$2"; EMP_NO="$3"; EMP_NAME="$4"; PASSWORD="${5:-$APP_PASS
 EXE="$BUILD_DIR/src/tvacct"
 [ -x "$EXE" ] || die "build the client first (scripts/build.sh)"
 printf '[PROGRAM]\nPASS=%s\n' "$("$BUILD_DIR/src/tvpass" encode "$PASSWORD")" > "$(dirname "$EXE")/TVUpdate.ini"
+# The books keep Seoul's calendar, as the database server does; a machine
+# set to another zone would see another "today" for part of the day.
+export TZ="${TZ:-Asia/Seoul}"
 exec "$EXE" "$SERVICE" "$DB_USER" "$EMP_NO" "$EMP_NAME"

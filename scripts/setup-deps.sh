@@ -4,7 +4,7 @@ set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-psql libgl-dev
   postgresql-15 postgresql-client-15
-  fonts-nanum libjpeg-dev poppler-utils xvfb xauth python3-xlrd
+  tzdata fonts-nanum libjpeg-dev poppler-utils xvfb xauth python3-xlrd
   libfreexl-dev libquazip1-qt6-dev)
 # The spreadsheet export is read back by LibreOffice as well; its recommended
 # packages add nothing the conversion needs.

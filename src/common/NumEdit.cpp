@@ -42,10 +42,17 @@ void NumEdit::focusInEvent(QFocusEvent* event)
 
 void NumEdit::focusOutEvent(QFocusEvent* event)
 {
+    // The exit rules (editingFinished, emitted by the base) read value():
+    // it must already hold what was typed.
     bool ok = false;
-    const double v = StripCommas(text()).trimmed().toDouble(&ok);
+    const double typed = StripCommas(text()).trimmed().toDouble(&ok);
+    const double before = m_value;
+    if (ok)
+        m_value = typed;
     QLineEdit::focusOutEvent(event);
-    setValue(ok ? v : m_value);
+    showFormatted();
+    if (m_value != before)
+        emit valueChanged(m_value);
 }
 
 void NumEdit::showFormatted()

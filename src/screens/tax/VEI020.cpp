@@ -47,13 +47,9 @@ const QStringList kWrittenColumns = {
     QStringLiteral("BILL_AMT"),    QStringLiteral("MISU_AMT"),      QStringLiteral("SLIP_NO"),
     QStringLiteral("CONF_DATE")};
 
-// The amount a box shows: read from its text, because the field-exit rules
-// run before the box itself takes in what was typed.
 qint64 amount(const NumEdit* e)
 {
-    bool ok = false;
-    const double typed = StripCommas(e->text()).trimmed().toDouble(&ok);
-    return qRound64(ok ? typed : e->value());
+    return qRound64(e->value());
 }
 
 NumEdit* newAmount(QWidget* parent, const QString& name, int maxLength = 13)
