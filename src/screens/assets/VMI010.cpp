@@ -437,7 +437,7 @@ void TfrmVMI010::classChosen(const QString& previous)
         edtVSFX_MTM->clear();
         edtVSFXMNM->clear();
     }
-    if (State != stInsert || cls.isEmpty())
+    if (State != stInsert || cls.isEmpty() || cls == previous)
         return;
     // a code the user typed over is his; the proposal follows the class
     const QString code = edtVSFX_CODE->text().trimmed();

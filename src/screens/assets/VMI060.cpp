@@ -176,6 +176,8 @@ void TfrmVMI060::DoSearch()
 void TfrmVMI060::RefreshButtons()
 {
     TfrmZQI030::RefreshButtons();
+    // nothing here is edited: the run and its notes stay usable
+    panInput->setEnabled(true);
     bbtRun->setEnabled(State == stBrowse && m_slipNo.isEmpty() && RecordCount > 0);
 }
 
