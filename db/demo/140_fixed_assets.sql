@@ -115,13 +115,14 @@ INSERT INTO vm035ms (fxicdate, vsfx_code, fxicseq, fxicamt, fxicscd, fxicdesc, u
   (DATE '2026-05-20', '20000001', 1, 126500000, '001', '객실층 스프링클러 증설', '127.0.0.1', '1001'),
   (DATE '2026-05-20', '20000001', 2,  18200000, '002', '로비 안내 키오스크 추가', '127.0.0.1', '1001'),
   (DATE '2026-08-03', '40000001', 1,  98000000, '001', '리프트 감속기 오버홀', '127.0.0.1', '1001'),
-  (DATE '2026-09-14', '60000001', 1,   7600000, '001', '셔틀버스 1호 엔진 교체', '127.0.0.1', '1001');
+  (DATE '2026-09-14', '60000001', 1,   7600000, '001', '셔틀버스 1호 엔진 교체', '127.0.0.1', '1001'),
+  (DATE '2026-12-02', '40000003', 1,  24800000, '001', '콘도 보일러 버너 교체', '127.0.0.1', '1001');
 
--- The front POS terminals were scrapped in September (the trigger marks the
+-- The front POS terminals were scrapped this month (the trigger marks the
 -- asset and takes the quantity off).
 INSERT INTO vm025ms (vsfx_code, occr_dt, impl_kind, impl_amt, impl_vat, cust_cd, rmks, depr_cnt,
                      bas_book_amt, bas_depr_amt, bas_remn_amt, add_amt, u_ip, u_emp_no)
-SELECT vsfx_code, DATE '2026-09-30', '2', 0, 0, '0100000024', '노후 단말기 폐기(신규 POS 도입)', qty,
+SELECT vsfx_code, DATE '2026-12-04', '2', 0, 0, '0100000024', '노후 단말기 폐기(신규 POS 도입)', qty,
        book_amt, depr_sum_amt, remn_amt, 0, '127.0.0.1', '1001'
   FROM vm010ms WHERE vsfx_code = '50000005';
 
