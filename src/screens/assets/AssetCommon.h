@@ -32,5 +32,4 @@ QString AmountText(qint64 amount);
 // register.
 TPopupBtn* NewClassLookup(QWidget* parent, const QString& name, QLineEdit* link);
 
-
 }  // namespace AssetUi

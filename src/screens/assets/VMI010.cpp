@@ -125,15 +125,15 @@ TfrmVMI010::TfrmVMI010(QWidget* parent) : TfrmZQI030(QStringLiteral("VMI010"), p
 }
 
 TPopupBtn* TfrmVMI010::lookup(const char* name, const QString& sql, const QString& linkSql, const QStringList& titles,
-                              QLineEdit* code, QLineEdit* name_, const std::function<void()>& chosen)
+                              QLineEdit* code, QLineEdit* nameEdit, const std::function<void()>& chosen)
 {
     TPopupBtn* button = MasterUi::NewLookup(panInput, QLatin1String(name), sql, linkSql, titles, code);
-    connect(button, &TPopupBtn::clicked, this, [this, button, code, name_, chosen] {
+    connect(button, &TPopupBtn::clicked, this, [this, button, code, nameEdit, chosen] {
         if (State != stInsert && State != stEdit)
             return;
-        if (!MasterUi::TakeLookup(button, code, name_)) {
+        if (!MasterUi::TakeLookup(button, code, nameEdit)) {
             code->clear();
-            name_->clear();
+            nameEdit->clear();
         }
         if (chosen)
             chosen();

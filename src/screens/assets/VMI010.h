@@ -1,6 +1,8 @@
 #pragma once
 #include "framework/ZQI030.h"
 #include <QByteArray>
+#include <QPixmap>
+#include <functional>
 
 class DataGrid;
 class QCheckBox;
@@ -42,7 +44,7 @@ private:
     void buildSearch();
     void buildInput();
     TPopupBtn* lookup(const char* name, const QString& sql, const QString& linkSql, const QStringList& titles,
-                      QLineEdit* code, QLineEdit* name_, const std::function<void()>& chosen = {});
+                      QLineEdit* code, QLineEdit* nameEdit, const std::function<void()>& chosen = {});
     void showCurrent();
     void classChosen(const QString& previous);
     void typeButtonClick();
