@@ -356,3 +356,24 @@ $$;
 CREATE TRIGGER vb010ms_depreciation_undo
   AFTER UPDATE OF slip_del_yn ON vb010ms
   FOR EACH ROW EXECUTE FUNCTION fn_vb010ms_depreciation_undo();
+
+-- The lines of a depreciation run's slip are what the run wrote into the
+-- register: replacing them in slip entry would part the books from the
+-- assets, so the slip is deleted (which undoes the run) and the month run
+-- again instead.
+CREATE OR REPLACE FUNCTION fn_vb011ms_depreciation_lines()
+RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS
+$$
+BEGIN
+  IF EXISTS (SELECT 1 FROM vm060ms WHERE slip_no = OLD.slip_no) THEN
+    PERFORM pk_common.raise_app_error(20144, '감가상각 전표(' || OLD.slip_no
+                                             || ')는 수정할 수 없습니다. 전표를 삭제한 후 다시 처리하세요.');
+  END IF;
+  RETURN OLD;
+END;
+$$;
+
+CREATE TRIGGER vb011ms_depreciation_lines
+  BEFORE DELETE ON vb011ms
+  FOR EACH ROW EXECUTE FUNCTION fn_vb011ms_depreciation_lines();

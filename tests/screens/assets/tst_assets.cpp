@@ -898,9 +898,30 @@ void TestAssets::depreciationRunAndSlipDelete()
                  .toString()
                  .section(QLatin1Char('('), 0, 0),
              QStringLiteral("E이미 감가상각이 처리된 월입니다."));
+    // its lines cannot be replaced in slip entry
+    SharedTransaction& tx = SharedTransaction::instance();
+    bool kept = false;
+    tx.start();
+    try {
+        ExecSql(QStringLiteral("INSERT INTO vb011ms_gt (slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amount) "
+                               "SELECT slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amount FROM vb011ms "
+                               "WHERE slip_no = :P0"),
+                {slip});
+        ExecSql(QStringLiteral("INSERT INTO vb011dt_gt (slip_no, mg_code, mg_detail, mg_detail_name, acct_code, slip_seq_no, "
+                               "d_amount, c_amount, lineup_no) "
+                               "SELECT slip_no, mg_code, mg_detail, mg_detail_name, acct_code, slip_seq_no, d_amount, c_amount, "
+                               "lineup_no FROM vb011dt WHERE slip_no = :P0"),
+                {slip});
+        CallProcText(QStringLiteral("pk_v_slip_01.slip_apply"), {QStringLiteral("V"), QStringLiteral("1"), QStringLiteral("2"),
+                                                                slip, QStringLiteral("1111"), QStringLiteral("2026-12-31"),
+                                                                Session::workstationIp, Session::empNo, QStringLiteral("K")});
+    } catch (const AppError& e) {
+        kept = e.message().contains(QStringLiteral("수정할 수 없습니다"));
+    }
+    tx.rollback();
+    QVERIFY(kept);
     // November's slip cannot go while December's stands
     const QString november = dbValue(QStringLiteral("SELECT slip_no FROM vm060ms WHERE depr_ym = '202611'")).toString();
-    SharedTransaction& tx = SharedTransaction::instance();
     bool refused = false;
     tx.start();
     try {
