@@ -99,9 +99,10 @@ TfrmVMI010::TfrmVMI010(QWidget* parent) : TfrmZQI030(QStringLiteral("VMI010"), p
     });
 
     // The photo area under the list, shown with 사진보기.
-    panPhoto = new QFrame(panDisp);
+    auto* photoFrame = new QFrame(panDisp);
+    photoFrame->setFrameShape(QFrame::StyledPanel);
+    panPhoto = photoFrame;
     panPhoto->setObjectName(QStringLiteral("panPhoto"));
-    static_cast<QFrame*>(panPhoto)->setFrameShape(QFrame::StyledPanel);
     panPhoto->setFixedSize(kPhotoWidth + 4, kPhotoHeight + 4);
     imgPhoto = new QLabel(panPhoto);
     imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
