@@ -151,4 +151,28 @@ BEGIN
 END
 $$;
 
+-- Fixed assets: the depreciation state of an asset (accumulated
+-- depreciation, book and residual values, last depreciation, end of
+-- depreciation) changes only through the depreciation runs and the
+-- triggers of the register; the runs, their per-asset rows and the transfer
+-- documents are written by their procedures; transfer rows are recorded by
+-- the client and applied or undone by the transfer procedures only.
+DO $$
+DECLARE
+  app_user TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+BEGIN
+  IF to_regclass('public.vm010ms') IS NOT NULL THEN
+    EXECUTE format('REVOKE UPDATE ON public.vm010ms FROM %I', app_user);
+    EXECUTE format('GRANT UPDATE (vsfx_code, vsfx_seq, vsfx_dtm, vsfx_mtm, vsfx_stm, pos_clf, acq_dt, acq_clf, '
+                   'acct_sbj_cd, buy_co, aset_nm, rmks, qty, prc, vsfx_size, indl_cost, uc_aset_clf, usg_cd, dept_cd, '
+                   'sal_waste_yn, reval_date, reval_count, cont_yys, rdm_kind, rdm_rate, rdm_yn, mid_aset_yn, '
+                   'og_dept_cd, acq_amt, ctrm_incr_amt, ctrm_dcs_amt, old_vsfx, u_date, u_ip, u_emp_no) '
+                   'ON public.vm010ms TO %I', app_user);
+    EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON public.vm060ms, public.vm060dt FROM %I', app_user);
+    EXECUTE format('REVOKE INSERT, UPDATE, TRUNCATE ON public.vm020ms FROM %I', app_user);
+    EXECUTE format('REVOKE UPDATE, DELETE, TRUNCATE ON public.vm050ms FROM %I', app_user);
+  END IF;
+END
+$$;
+
 DROP TABLE grant_target;

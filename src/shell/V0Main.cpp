@@ -57,6 +57,14 @@
 #include "screens/statements/VDI010.h"
 #include "screens/statements/VDI020.h"
 #include "screens/statements/VDI030.h"
+#include "screens/assets/VMI005.h"
+#include "screens/assets/VMI010.h"
+#include "screens/assets/VMI011.h"
+#include "screens/assets/VMI012.h"
+#include "screens/assets/VMI025.h"
+#include "screens/assets/VMI035.h"
+#include "screens/assets/VMI050.h"
+#include "screens/assets/VMI060.h"
 #include "screens/tax/VEI010.h"
 #include "screens/tax/VEI020.h"
 #include "screens/tax/VEI025.h"
@@ -98,8 +106,9 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VGI070", makeScreen<TfrmVGI070>()}, {"VGI080", makeScreen<TfrmVGI080>()}, {"VGI090", makeScreen<TfrmVGI090>()}, {"VGI095", makeScreen<TfrmVGI095>()}, {"VGI110", makeScreen<TfrmVGI110>()},
         {"VHI010", makeScreen<TfrmVHI010>()}, {"VHI020", makeScreen<TfrmVHI020>()}, {"VHI030", makeScreen<TfrmVHI030>()},
         {"VHI040", makeScreen<TfrmVHI040>()},
-        {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},
-        {"VMI050", {}},
+        {"VMI005", makeScreen<TfrmVMI005>()}, {"VMI010", makeScreen<TfrmVMI010>()}, {"VMI011", makeScreen<TfrmVMI011>()},
+        {"VMI012", makeScreen<TfrmVMI012>()}, {"VMI025", makeScreen<TfrmVMI025>()}, {"VMI035", makeScreen<TfrmVMI035>()},
+        {"VMI050", makeScreen<TfrmVMI050>()}, {"VMI060", makeScreen<TfrmVMI060>()},
         {"VKI010", makeScreen<TfrmVKI010>()}, {"VKI020", makeScreen<TfrmVKI020>()}, {"VKI025", makeScreen<TfrmVKI025>()},
         {"VKI030", makeScreen<TfrmVKI030>()}, {"VKI090", makeScreen<TfrmVKI090>()},
     };
