@@ -10,7 +10,9 @@ NumEdit::NumEdit(QWidget* parent) : QLineEdit(parent)
 
 double NumEdit::value() const
 {
-    if (hasFocus()) {
+    // While the plain number is being edited the text is the value: the
+    // exit rules of a screen see the focus-out before this box does.
+    if (m_editing) {
         bool ok = false;
         const double v = StripCommas(text()).trimmed().toDouble(&ok);
         return ok ? v : m_value;
@@ -35,6 +37,7 @@ void NumEdit::setDecimals(int decimals)
 
 void NumEdit::focusInEvent(QFocusEvent* event)
 {
+    m_editing = true;
     setText(QString::number(m_value, 'f', m_decimals));
     QLineEdit::focusInEvent(event);
     selectAll();
@@ -42,17 +45,10 @@ void NumEdit::focusInEvent(QFocusEvent* event)
 
 void NumEdit::focusOutEvent(QFocusEvent* event)
 {
-    // The exit rules (editingFinished, emitted by the base) read value():
-    // it must already hold what was typed.
-    bool ok = false;
-    const double typed = StripCommas(text()).trimmed().toDouble(&ok);
-    const double before = m_value;
-    if (ok)
-        m_value = typed;
+    const double typed = value();
+    m_editing = false;
     QLineEdit::focusOutEvent(event);
-    showFormatted();
-    if (m_value != before)
-        emit valueChanged(m_value);
+    setValue(typed);
 }
 
 void NumEdit::showFormatted()

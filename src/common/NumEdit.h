@@ -24,4 +24,5 @@ private:
     void showFormatted();
     double m_value = 0;
     int m_decimals = 0;
+    bool m_editing = false;
 };

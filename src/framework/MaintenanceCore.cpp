@@ -435,8 +435,12 @@ void MaintenanceCore::WalkControls(QWidget* container, WalkAction action)
             }
             break;
         case ControlKind::DatePicker:
-            if (w->isEnabled())
-                static_cast<QDateTimeEdit*>(w)->setDateTime(QDateTime::currentDateTime());
+            if (w->isEnabled()) {
+                // today by the local calendar, as every other "today" here
+                auto* picker = static_cast<QDateTimeEdit*>(w);
+                picker->setDate(QDate::currentDate());
+                picker->setTime(QTime::currentTime());
+            }
             break;
         case ControlKind::Combo:
         case ControlKind::DbCombo:
