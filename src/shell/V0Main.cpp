@@ -46,6 +46,18 @@
 #include "screens/statements/VDI010.h"
 #include "screens/statements/VDI020.h"
 #include "screens/statements/VDI030.h"
+#include "screens/notes/VFI010.h"
+#include "screens/notes/VFI015.h"
+#include "screens/notes/VFI020.h"
+#include "screens/notes/VFI030.h"
+#include "screens/notes/VFI050.h"
+#include "screens/notes/VFI055.h"
+#include "screens/notes/VFI060.h"
+#include "screens/notes/VFI063.h"
+#include "screens/notes/VFI065.h"
+#include "screens/notes/VFI100.h"
+#include "screens/notes/VFI110.h"
+#include "screens/notes/VFI120.h"
 
 namespace {
 
@@ -75,8 +87,8 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", makeScreen<TfrmVCI110>()}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", makeScreen<TfrmVCS130>()}, {"VCS040", makeScreen<TfrmVCS040>()},
         {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", makeScreen<TfrmVDI020>()}, {"VDI030", makeScreen<TfrmVDI030>()},
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
-        {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
-        {"VFI060", {}}, {"VFI063", {}}, {"VFI065", {}}, {"VFI100", {}}, {"VFI110", {}}, {"VFI120", {}},
+        {"VFI010", makeScreen<TfrmVFI010>()}, {"VFI015", makeScreen<TfrmVFI015>()}, {"VFI020", makeScreen<TfrmVFI020>()}, {"VFI030", makeScreen<TfrmVFI030>()}, {"VFI050", makeScreen<TfrmVFI050>()}, {"VFI055", makeScreen<TfrmVFI055>()},
+        {"VFI060", makeScreen<TfrmVFI060>()}, {"VFI063", makeScreen<TfrmVFI063>()}, {"VFI065", makeScreen<TfrmVFI065>()}, {"VFI100", makeScreen<TfrmVFI100>()}, {"VFI110", makeScreen<TfrmVFI110>()}, {"VFI120", makeScreen<TfrmVFI120>()},
         {"VGI005", {}}, {"VGI010", {}}, {"VGI020", {}}, {"VGI030", {}}, {"VGI040", {}}, {"VGI055", {}},
         {"VGI070", {}}, {"VGI080", {}}, {"VGI090", {}}, {"VGI095", {}}, {"VGI110", {}},
         {"VHI010", makeScreen<TfrmVHI010>()}, {"VHI020", makeScreen<TfrmVHI020>()}, {"VHI030", makeScreen<TfrmVHI030>()},
