@@ -14,6 +14,8 @@
 TfrmVFI030::TfrmVFI030(QWidget* parent) : TfrmZQI030(QStringLiteral("VFI030"), parent)
 {
     setWindowTitle(QStringLiteral("기일도래명세서(VFI030)"));
+    // The choices are boxed: the strip is as tall as a box.
+    panSearch->setFixedHeight(52);
     dtpFrom = Form::NewDateEdit(panSearch, QStringLiteral("dtpFrom"));
     dtpTo = Form::NewDateEdit(panSearch, QStringLiteral("dtpTo"));
     dtpFrom->setDate(FirstDayOfMonth(QDate::currentDate()));

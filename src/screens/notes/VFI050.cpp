@@ -1,5 +1,4 @@
 #include "screens/notes/VFI050.h"
-#include "common/AppErrors.h"
 #include "common/DateUtil.h"
 #include "common/Db.h"
 #include "common/DialogService.h"
@@ -29,6 +28,8 @@ const QString kNotSaved = QStringLiteral("자료를 저장하지 못했습니다
 TfrmVFI050::TfrmVFI050(QWidget* parent) : TfrmZQI030(QStringLiteral("VFI050"), parent)
 {
     setWindowTitle(QStringLiteral("어음/수표 수령(VFI050)"));
+    // The choices are boxed: the strip is as tall as a box.
+    panSearch->setFixedHeight(52);
 
     edtFinInstCd = Form::NewEdit(panSearch, QStringLiteral("edtFinInstCd"), 10);
     edtFinInstCd->setFixedWidth(90);
@@ -126,8 +127,11 @@ void TfrmVFI050::openList()
 
 void TfrmVFI050::DoSearch()
 {
-    if (!bankChosen())
-        throw SilentAbort();
+    if (!bankChosen()) {
+        State = cdsMain->isOpen() ? stBrowse : stNone;
+        RefreshButtons();
+        return;
+    }
     openList();
     RecordCount = cdsMain->recordCount();
     RefreshButtons();
@@ -154,8 +158,11 @@ int TfrmVFI050::usedForms() const
 void TfrmVFI050::AfterNew()
 {
     if (!cdsMain->isOpen()) {
-        if (!bankChosen())
-            throw SilentAbort();
+        if (!bankChosen()) {
+            State = stNone;
+            RefreshButtons();
+            return;
+        }
         openList();
     }
     cdsMain->append();
@@ -169,7 +176,9 @@ void TfrmVFI050::AfterEdit()
 {
     if (usedForms() > 0) {
         ShowInfo(QStringLiteral("이미 사용된 어음이나 수표가 있으므로 수정하실 수 없습니다."));
-        throw SilentAbort();
+        State = stBrowse;
+        RefreshButtons();
+        return;
     }
     cdsMain->edit();
     m_oldBank = cdsMain->fieldAsString(QStringLiteral("FIN_INST_CD"));

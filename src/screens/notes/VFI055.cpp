@@ -47,7 +47,7 @@ TfrmVFI055::TfrmVFI055(QWidget* parent) : TfrmZZS010(QStringLiteral("VFI055"), p
     bbtExcel = addStripButton(QStringLiteral("bbtExcel"), QStringLiteral("엑셀"));
     addHotkey(QKeySequence(Qt::CTRL | Qt::Key_F11), [this] { bbtExcelClick(); });
     connect(bbtExcel, &QPushButton::clicked, this, &TfrmVFI055::bbtExcelClick);
-    panSearch->setFixedHeight(96);
+    panSearch->setFixedHeight(104);
 
     const auto edit = [this](const char* name, int length, int width, bool upper = false) {
         QLineEdit* e = Form::NewEdit(panSearch, QLatin1String(name), length);
@@ -102,11 +102,11 @@ TfrmVFI055::TfrmVFI055(QWidget* parent) : TfrmZZS010(QStringLiteral("VFI055"), p
                   kind, Form::Field(QStringLiteral("수령일자"), Form::Row{medtRcpDtF, tilde(), medtRcpDtE}), Form::Stretch()},
         Form::Row{Form::Field(QStringLiteral("거 래 처"), Form::Row{edtCustCd1, pbtCustCd1, edtCustNm1, tilde(), edtCustCd2,
                                                                    pbtCustCd2, edtCustNm2}),
-                  Form::Field(QStringLiteral("발행일자"), Form::Row{medtIsuDtF, tilde(), medtIsuDtE}), Form::Stretch()},
+                  Form::Field(QStringLiteral("발행일자"), Form::Row{medtIsuDtF, tilde(), medtIsuDtE}),
+                  Form::Field(QStringLiteral("만기일자"), Form::Row{medtExpDtF, tilde(), medtExpDtE}), Form::Stretch()},
         Form::Row{Form::Field(QStringLiteral("어음번호"), Form::Row{edtBillNoF, tilde(), edtBillNoE}),
                   Form::Field(QStringLiteral("처리구분"), Form::Row{edtProcCdF, tilde(), edtProcCdE}),
                   Form::Label(QStringLiteral("0:미처리 1:지급 2:견질 3:폐기 4:횡선 5:결제 6:취소")),
-                  Form::Field(QStringLiteral("만기일자"), Form::Row{medtExpDtF, tilde(), medtExpDtE}),
                   Form::Field(QStringLiteral("처리일자"), Form::Row{medtProcDtF, tilde(), medtProcDtE}), Form::Stretch()},
     }.spacing(3).attachTo(panSearch);
     m_dates = {{medtRcpDtF, medtRcpDtE, "T1.RCP_DT"}, {medtExpDtF, medtExpDtE, "T1.EXP_DT"},

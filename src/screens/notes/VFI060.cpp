@@ -1,5 +1,4 @@
 #include "screens/notes/VFI060.h"
-#include "common/AppErrors.h"
 #include "common/DialogService.h"
 #include "common/Messages.h"
 #include "common/Query.h"
@@ -27,6 +26,8 @@ const QList<std::pair<QString, QString>> kStates = {
 TfrmVFI060::TfrmVFI060(QWidget* parent) : TfrmZQI030(QStringLiteral("VFI060"), parent)
 {
     setWindowTitle(QStringLiteral("미발행 어음/수표 처리(VFI060)"));
+    // The choices are boxed: the strip is as tall as a box.
+    panSearch->setFixedHeight(52);
 
     QList<QRadioButton*> kinds;
     QGroupBox* kind = Form::NewRadioGroup(panSearch, QString(), {{"rdoNote", "어음"}, {"rdoCheque", "수표"}}, &kinds);
@@ -100,7 +101,9 @@ void TfrmVFI060::DoSearch()
     if (edtFinInstCd->text().trimmed().isEmpty() || edtFinInstNm->text().trimmed().isEmpty()) {
         MsgBox(QStringLiteral("금융기관을 선택하세요.!"), QStringLiteral("입력오류"), DialogService::Information);
         edtFinInstCd->setFocus();
-        throw SilentAbort();
+        State = cdsMain->isOpen() ? stBrowse : stNone;
+        RefreshButtons();
+        return;
     }
     QString sql = QStringLiteral("SELECT A.BILL_CLF, A.BILL_NO, A.RCP_DT, A.FIN_INST_CD, A.STRT_NO, A.BILL_PROC_CD,\n"
                                  "       %1 BILL_PROC_NM, A.BILL_PROC_DT, A.RMKS, B.C_NAME FIN_INST_NM\n"

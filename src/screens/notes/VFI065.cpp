@@ -22,6 +22,8 @@ TfrmVFI065::TfrmVFI065(QWidget* parent)
                       QStringLiteral("지급어음 자동처리중입니다.!"), parent)
 {
     setWindowTitle(QStringLiteral("지급어음 결제전표 생성(VFI065)"));
+    // The choices are boxed: the strip is as tall as a box.
+    conditions()->setFixedHeight(52);
     QWidget* panel = conditions();
     edtFinInstCd = Form::NewEdit(panel, QStringLiteral("edtFinInstCd"), 10);
     edtFinInstCd->setFixedWidth(90);
