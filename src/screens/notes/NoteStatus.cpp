@@ -178,21 +178,30 @@ void TfrmNoteStatus::printReport()
 
 // --- the printed report ---------------------------------------------------------------
 
-TfrmNoteStatusPrint::TfrmNoteStatusPrint(const QString& name, const QString& title) : TfrmZZP010(name)
+TfrmNoteStatusPrint::TfrmNoteStatusPrint(const QString& name, const QString& title, Order order) : TfrmZZP010(name)
 {
     qrlTitle->setText(title);
     qrlProgramID->setText(QStringLiteral("ProgramID:") + name);
     const Qt::Alignment centre = Qt::AlignCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    NotePrint::buildTable(*this,
-                          {{"qrlExpDt", "만기일자", "EXP_DT", 22, centre},
-                           {"qrlBillNo", "어음번호", "BILL_NO", 28, centre},
-                           {"qrlIsuDt", "발행일자", "ISU_DT", 22, centre},
-                           {"qrlAmount", "금        액", "BILL_AMT", 28, right, "#,##0"},
-                           {"qrlBank", "금융기관", "BANK_NM", 28},
-                           {"qrlCust", "거  래  처", "CUST_NM", 37},
-                           {"qrlStlDt", "결제일자", "STL_DT", 20, centre}},
-                          185);
+    const NotePrint::Column due{"qrlExpDt", "만기일자", "EXP_DT", 22, centre};
+    const NotePrint::Column number{"qrlBillNo", "어음번호", "BILL_NO", 28, centre};
+    const NotePrint::Column issued{"qrlIsuDt", "발행일자", "ISU_DT", 22, centre};
+    const NotePrint::Column amount{"qrlAmount", "금        액", "BILL_AMT", 28, right, "#,##0"};
+    const NotePrint::Column bank{"qrlBank", "금융기관", "BANK_NM", 28};
+    const NotePrint::Column customer{"qrlCust", "거  래  처", "CUST_NM", 37};
+    const NotePrint::Column settled{"qrlStlDt", "결제일자", "STL_DT", 20, centre};
+    switch (order) {
+    case ByMaturity:
+        NotePrint::buildTable(*this, {due, number, amount, issued, bank, customer, settled}, 185);
+        break;
+    case ByCustomer:
+        NotePrint::buildTable(*this, {customer, due, number, issued, amount, bank, settled}, 185);
+        break;
+    case ByIssueDate:
+        NotePrint::buildTable(*this, {issued, number, amount, due, customer, bank, settled}, 185);
+        break;
+    }
 }
 
 void TfrmNoteStatusPrint::setPeriod(const QDate& from, const QDate& to)

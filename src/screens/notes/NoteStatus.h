@@ -61,7 +61,9 @@ private:
 // the notes listed.
 class TfrmNoteStatusPrint : public TfrmZZP010 {
 public:
-    TfrmNoteStatusPrint(const QString& name, const QString& title);
+    // The columns in the order the report's list shows them.
+    enum Order { ByMaturity, ByCustomer, ByIssueDate };
+    TfrmNoteStatusPrint(const QString& name, const QString& title, Order order);
     void setPeriod(const QDate& from, const QDate& to);
     QString periodText() const;
 };

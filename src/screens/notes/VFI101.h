@@ -4,5 +4,5 @@
 // The printed 만기일자별 어음현황.
 class TfrmVFI101 : public TfrmNoteStatusPrint {
 public:
-    TfrmVFI101() : TfrmNoteStatusPrint(QStringLiteral("frmVFI101"), QStringLiteral("만기일자별 어음현황")) {}
+    TfrmVFI101() : TfrmNoteStatusPrint(QStringLiteral("frmVFI101"), QStringLiteral("만기일자별 어음현황"), ByMaturity) {}
 };
