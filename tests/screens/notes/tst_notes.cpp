@@ -337,7 +337,10 @@ void TestNotes::clientCannotIssueOrDeleteUsedForms()
     QVERIFY(refused(QStringLiteral("DELETE FROM VF060MS WHERE BILL_CLF = '1' AND BILL_NO = 'AA12340005'")));
     QVERIFY(refused(QStringLiteral("INSERT INTO VF060MS (BILL_CLF, BILL_NO, FIN_INST_CD, STRT_NO, BILL_PROC_CD)\n"
                                    "VALUES ('1', 'XX1', '0300000001', 'AA12340001', '5')")));
+    // Only the engine gives forms back or issues them.
+    QVERIFY(refused(QStringLiteral("SELECT pk_v_note.post_forms(ISU_ACC_SH_NO, '2') FROM VF060MS WHERE BILL_NO = 'AA12340001'")));
     QCOMPARE(formRow(QStringLiteral("AA12340004")).left(1), QStringLiteral("0"));
+    QCOMPARE(formRow(QStringLiteral("AA12340001")).left(1), QStringLiteral("1"));
 }
 
 // --- VFI050 ------------------------------------------------------------------------------
