@@ -105,6 +105,10 @@ void TfrmNoteSlipRun::runSlips(const QString& mode)
         tx.rollback();
         ShowError(kNotSaved + error.message());
         return;
+    } catch (...) {
+        HideWait();
+        tx.rollback();
+        throw;
     }
     HideWait();
     const QString result = answer.value(0).toString();

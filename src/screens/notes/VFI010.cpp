@@ -299,7 +299,6 @@ void TfrmVFI010::DoSave()
     cdsMain->post();
     tx.commit();
     RecordCount = cdsMain->recordCount();
-    lblRecordCount->setText(QStringLiteral("RecordCount : ") + QString::number(RecordCount));
     showCurrentRow();
     Done = true;
 }
