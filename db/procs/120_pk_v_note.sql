@@ -10,7 +10,7 @@
 --
 -- Refusals inside the slip generators are raised as 20601 (pk_v_autoslip)
 -- and answered 'E' with the reason; refusals of post_forms are raised as
--- 20712-20714 so that the confirmation is taken back whole.
+-- 20712-20715 so that the confirmation is taken back whole.
 SET client_min_messages = warning;
 CREATE SCHEMA IF NOT EXISTS pk_v_note;
 
@@ -58,6 +58,13 @@ BEGIN
       ELSIF f.bill_proc_cd IS DISTINCT FROM '0' THEN
         PERFORM pk_common.raise_app_error(20713, '이미 사용된 지급어음입니다.(' || f.bill_no || ', 전표 '
                                                  || p_slip_no || ')');
+      ELSIF pk_v_note.line_item(p_slip_no, l.slip_seq_no, '103') IS DISTINCT FROM f.fin_inst_cd
+            AND pk_v_note.line_item(p_slip_no, l.slip_seq_no, '103') IS NOT NULL THEN
+        -- notes payable are kept by bank: the issue and the settlement must
+        -- name the same one
+        PERFORM pk_common.raise_app_error(20715, '지급어음을 수령한 은행(' || f.fin_inst_cd || ')과 전표의 은행('
+                                                 || pk_v_note.line_item(p_slip_no, l.slip_seq_no, '103')
+                                                 || ')이 다릅니다.(' || f.bill_no || ', 전표 ' || p_slip_no || ')');
       END IF;
       UPDATE vf060ms
          SET bill_proc_cd = '1',

@@ -302,10 +302,12 @@ void TestNotes::confirmingIssuesAndCancellingGivesBack()
 void TestNotes::usedFormsAreNotIssuedAgain()
 {
     makeBook(kKookmin, QStringLiteral("1"), QStringLiteral("UF00000001"), 2);
+    makeBook(QStringLiteral("0300000002"), QStringLiteral("1"), QStringLiteral("UB00000001"), 1);
     issuingSlip(QStringLiteral("UF00000001"), QStringLiteral("0100000009"), QStringLiteral("2026-12-02"),
                 QStringLiteral("2027-01-02"), 1000000);
-    // A second slip naming the issued note, and one naming no received form.
-    for (const QString& bill : {QStringLiteral("UF00000001"), QStringLiteral("ZZ99999999")}) {
+    // A second slip naming the issued note, one naming no received form, and
+    // one naming 국민은행 for a form of 신한은행.
+    for (const QString& bill : {QStringLiteral("UF00000001"), QStringLiteral("ZZ99999999"), QStringLiteral("UB00000001")}) {
         const QString slipNo = issuingSlip(bill, QStringLiteral("0100000023"), QStringLiteral("2026-12-04"),
                                            QStringLiteral("2027-01-04"), 500000, false);
         QVERIFY_THROWS_EXCEPTION(ServerError, Books::journalize(QStringLiteral("1"), slipNo, QStringLiteral("2026-12-04")));
@@ -315,6 +317,7 @@ void TestNotes::usedFormsAreNotIssuedAgain()
     QCOMPARE(formRow(QStringLiteral("UF00000001")).section(QLatin1Char('|'), 0, 4),
              QStringLiteral("1|0100000009|2026-12-02|2027-01-02|1000000"));
     QCOMPARE(formRow(QStringLiteral("UF00000002")), QStringLiteral("0|-|-|-|-|-"));
+    QCOMPARE(formRow(QStringLiteral("UB00000001")), QStringLiteral("0|-|-|-|-|-"));
 }
 
 void TestNotes::clientCannotIssueOrDeleteUsedForms()
