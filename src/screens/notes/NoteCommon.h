@@ -2,8 +2,6 @@
 #include <QString>
 #include <QStringList>
 
-class DataGrid;
-class QLabel;
 class QLineEdit;
 class QWidget;
 class RecordSet;

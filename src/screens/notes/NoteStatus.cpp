@@ -209,8 +209,3 @@ void TfrmNoteStatusPrint::setPeriod(const QDate& from, const QDate& to)
     qrlCondition->setText(from.toString(Qt::ISODate) + QStringLiteral(" 부터  ") + to.toString(Qt::ISODate)
                           + QStringLiteral(" 까지"));
 }
-
-QString TfrmNoteStatusPrint::periodText() const
-{
-    return qrlCondition->text;
-}

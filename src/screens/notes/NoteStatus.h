@@ -65,5 +65,4 @@ public:
     enum Order { ByMaturity, ByCustomer, ByIssueDate };
     TfrmNoteStatusPrint(const QString& name, const QString& title, Order order);
     void setPeriod(const QDate& from, const QDate& to);
-    QString periodText() const;
 };
