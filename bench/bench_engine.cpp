@@ -9,6 +9,7 @@
 #include "common/ProcCall.h"
 #include "common/Session.h"
 #include "common/Transaction.h"
+#include "support/Books.h"
 #include "support/ServerCpu.h"
 #include "support/TestDb.h"
 #include <QApplication>
@@ -94,15 +95,6 @@ qint64 count(const QString& sql)
     return Db::scalar(sql).toLongLong();
 }
 
-// The generated book is written straight into the tables, as the engine
-// leaves them; its million lines are no one's changes to record.
-void historyTriggers(bool on)
-{
-    for (const char* table : {"vb010ms", "vb011ms", "vb011dt"})
-        owner(QStringLiteral("ALTER TABLE %1 %2 TRIGGER zz_history")
-                  .arg(QLatin1String(table), on ? QStringLiteral("ENABLE") : QStringLiteral("DISABLE")));
-}
-
 void trialBalance(const char* label)
 {
     const double tb = medianMs(15, [] {
@@ -140,7 +132,7 @@ int main(int argc, char* argv[])
     owner(QStringLiteral("ALTER TABLE vb010ms DISABLE TRIGGER vb010ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011ms DISABLE TRIGGER vb011ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011dt DISABLE TRIGGER vb011dt_guard"));
-    historyTriggers(false);
+    Books::pauseSlipHistory(true);
     const double made = seconds([] {
         generate(1, 100000, QStringLiteral("2040-01-01"), 700);
         generate(100001, 10000, QStringLiteral("2041-03-01"), 31);
@@ -148,7 +140,7 @@ int main(int argc, char* argv[])
     owner(QStringLiteral("ALTER TABLE vb010ms ENABLE TRIGGER vb010ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011ms ENABLE TRIGGER vb011ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011dt ENABLE TRIGGER vb011dt_guard"));
-    historyTriggers(true);
+    Books::pauseSlipHistory(false);
     owner(QStringLiteral("ANALYZE vb010ms, vb011ms, vb011dt"));
     const qint64 lines = count(QStringLiteral("SELECT count(*) FROM vb011ms WHERE conf_date IS NOT NULL"));
     std::printf("book: %lld confirmed lines, %lld item values, %lld slip-bearing accounts (written in %.1f s)\n", lines,
@@ -170,7 +162,7 @@ int main(int argc, char* argv[])
     owner(QStringLiteral("ALTER TABLE vb010ms DISABLE TRIGGER vb010ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011ms DISABLE TRIGGER vb011ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011dt DISABLE TRIGGER vb011dt_guard"));
-    historyTriggers(false);
+    Books::pauseSlipHistory(true);
     generate(200001, toConfirm, QStringLiteral("2041-12-01"), 20);
     owner(QStringLiteral("UPDATE vb010ms SET conf_date = NULL, slip_conf_yn = 'N', conf_emp_no = NULL WHERE slip_no BETWEEN 'B0200001' AND 'B0299999'"));
     owner(QStringLiteral("UPDATE vb011ms SET conf_date = NULL WHERE slip_no BETWEEN 'B0200001' AND 'B0299999'"));
@@ -178,7 +170,7 @@ int main(int argc, char* argv[])
     owner(QStringLiteral("ALTER TABLE vb010ms ENABLE TRIGGER vb010ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011ms ENABLE TRIGGER vb011ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011dt ENABLE TRIGGER vb011dt_guard"));
-    historyTriggers(true);
+    Books::pauseSlipHistory(false);
     int refused = 0;
     const double cpuBefore = serverCpuSeconds();
     const double confirm = seconds([&] {
@@ -224,13 +216,13 @@ int main(int argc, char* argv[])
     owner(QStringLiteral("ALTER TABLE vb010ms DISABLE TRIGGER vb010ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011ms DISABLE TRIGGER vb011ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011dt DISABLE TRIGGER vb011dt_guard"));
-    historyTriggers(false);
+    Books::pauseSlipHistory(true);
     for (int part = 0; part < 4; ++part)
         generate(300001 + part * 100000, 100000, QStringLiteral("2038-01-01"), 725);
     owner(QStringLiteral("ALTER TABLE vb010ms ENABLE TRIGGER vb010ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011ms ENABLE TRIGGER vb011ms_guard"));
     owner(QStringLiteral("ALTER TABLE vb011dt ENABLE TRIGGER vb011dt_guard"));
-    historyTriggers(true);
+    Books::pauseSlipHistory(false);
     owner(QStringLiteral("ANALYZE vb010ms, vb011ms, vb011dt"));
     SharedTransaction::instance().start();
     const double rebuild5 = seconds([] { CallProcText(QStringLiteral("pk_v_post.rebuild_books"), {}); });

@@ -13,6 +13,7 @@
 #include "grid/RecordSet.h"
 #include "screens/ledgers/VCI040.h"
 #include "screens/ledgers/VCI070.h"
+#include "support/Books.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include <QApplication>
@@ -107,6 +108,7 @@ int main(int argc, char* argv[])
     const QString acct = QStringLiteral("1110420");
     for (const char* table : {"vb010ms", "vb011ms", "vb011dt"})
         owner(QStringLiteral("ALTER TABLE %1 DISABLE TRIGGER %1_guard").arg(QLatin1String(table)));
+    Books::pauseSlipHistory(true);
     owner(QStringLiteral(
         "INSERT INTO vb010ms (slip_no, dept_code, slip_date, acc_date, slip_conf_yn, conf_date, conf_emp_no, "
         "  total_d_amt, total_c_amt, cr_emp_no, session_id, slip_kind, u_emp_no) "
@@ -129,6 +131,7 @@ int main(int argc, char* argv[])
         "  FROM vb011ms l WHERE l.slip_no LIKE 'L%' AND l.slip_seq_no = 0"));
     for (const char* table : {"vb010ms", "vb011ms", "vb011dt"})
         owner(QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %1_guard").arg(QLatin1String(table)));
+    Books::pauseSlipHistory(false);
     owner(QStringLiteral("ANALYZE vb010ms, vb011ms, vb011dt"));
     SharedTransaction::instance().start();
     CallProcText(QStringLiteral("pk_v_post.rebuild_books"), {});

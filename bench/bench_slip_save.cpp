@@ -8,6 +8,7 @@
 #include "common/Session.h"
 #include "common/Transaction.h"
 #include "screens/slips/SlipStore.h"
+#include "support/Books.h"
 #include "support/ServerCpu.h"
 #include "support/TestDb.h"
 #include <QApplication>
@@ -120,15 +121,10 @@ int main(int argc, char* argv[])
         round.cpu = serverCpuSeconds() - cpuBefore;
         return round;
     };
-    const auto historyTriggers = [](bool on) {
-        for (const char* table : {"vb010ms", "vb011ms", "vb011dt"})
-            TestDb::ownerExec(QStringLiteral("ALTER TABLE %1 %2 TRIGGER zz_history")
-                                  .arg(QLatin1String(table), on ? QStringLiteral("ENABLE") : QStringLiteral("DISABLE")));
-    };
     const Round with = saveRound(0);
-    historyTriggers(false);
+    Books::pauseSlipHistory(true);
     const Round without = saveRound(kSlips);
-    historyTriggers(true);
+    Books::pauseSlipHistory(false);
     for (const auto& [label, r] : {std::pair{"with the history", with}, std::pair{"without the history", without}})
         std::printf("slip save %s: %d of %d slips (10 lines, %s items each) in %.2f s = %.0f slips/s (target 200); "
                     "server CPU %.2f ms per slip\n",

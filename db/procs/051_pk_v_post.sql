@@ -145,15 +145,21 @@ CREATE OR REPLACE FUNCTION pk_v_post.ensure_term_rows(p_session INTEGER, p_accts
 LANGUAGE plpgsql VOLATILE AS
 $$
 DECLARE
-  v_first  TEXT := pk_v_ledger.first_month(p_session);
-  v_months TEXT[] := ARRAY(SELECT pk_v_ledger.term_months(p_session));
+  v_first   TEXT := pk_v_ledger.first_month(p_session);
+  v_missing TEXT[];
 BEGIN
+  -- nearly always every account has its rows already
+  SELECT array_agg(DISTINCT x.a) INTO v_missing
+    FROM unnest(p_accts) AS x(a)
+   WHERE NOT EXISTS (SELECT 1 FROM vb071ms v WHERE v.acct_code = x.a AND v.sum_month = v_first);
+  IF v_missing IS NULL THEN
+    RETURN;
+  END IF;
   INSERT INTO vb071ms (sum_month, acct_code, d_amount, c_amount, bd_amount, bc_amount, bal_amount, u_date)
   SELECT m, x.a, 0, 0, 0, 0, coalesce(o.bal_amount, 0), LOCALTIMESTAMP(0)
-    FROM (SELECT DISTINCT unnest(p_accts) AS a) x
+    FROM unnest(v_missing) AS x(a)
     LEFT JOIN vb070ms o ON o.session_id = p_session AND o.acct_code = x.a
-    CROSS JOIN unnest(v_months) m
-   WHERE NOT EXISTS (SELECT 1 FROM vb071ms v WHERE v.acct_code = x.a AND v.sum_month = v_first)
+    CROSS JOIN pk_v_ledger.term_months(p_session) m
   ON CONFLICT DO NOTHING;
 END
 $$;
@@ -301,61 +307,74 @@ $$;
 -- Daily movements of balance-managed accounts (VB080MS) and the monthly sums
 -- of the cash and deposit accounts (VB085MS, whose first month of each term
 -- carries the balance brought from the terms before). Rows left without any
--- amount are dropped; only the keys that moved are looked at.
+-- amount are dropped: the upserts name them, so nothing else is searched.
 CREATE OR REPLACE FUNCTION pk_v_post.move_balance_items(p_rows pk_v_post.balance_move[]) RETURNS VOID
 LANGUAGE plpgsql VOLATILE AS
 $$
 DECLARE
   v_month  TEXT;
-  v_months TEXT[];
   v_later  INTEGER;
+  v_empty  TID[];
+  v_more   TID[];
 BEGIN
   IF coalesce(cardinality(p_rows), 0) = 0 THEN
     RETURN;
   END IF;
-  INSERT INTO vb080ms AS v (acct_code, slip_date, item_cd1, item_desc1, item_desc1nm, item_cd2, item_desc2,
-                            item_desc2nm, item_cd3, item_desc3, item_desc3nm, dr_amt, cr_amt, u_date)
-  SELECT acct_code, slip_date, item_cd1, item_desc1, max(item_desc1nm), item_cd2, item_desc2, max(item_desc2nm),
-         item_cd3, item_desc3, max(item_desc3nm), sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
-    FROM unnest(p_rows)
-   GROUP BY acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3
-  ON CONFLICT ON CONSTRAINT vb080ms_uk DO UPDATE
-     SET dr_amt = v.dr_amt + EXCLUDED.dr_amt, cr_amt = v.cr_amt + EXCLUDED.cr_amt,
-         item_desc1nm = coalesce(EXCLUDED.item_desc1nm, v.item_desc1nm),
-         item_desc2nm = coalesce(EXCLUDED.item_desc2nm, v.item_desc2nm),
-         item_desc3nm = coalesce(EXCLUDED.item_desc3nm, v.item_desc3nm),
-         u_date = EXCLUDED.u_date;
-  DELETE FROM vb080ms v
-   WHERE v.acct_code = ANY (ARRAY(SELECT DISTINCT acct_code FROM unnest(p_rows)))
-     AND v.slip_date = ANY (ARRAY(SELECT DISTINCT slip_date FROM unnest(p_rows)))
-     AND v.dr_amt = 0 AND v.cr_amt = 0;
-
-  v_months := ARRAY(SELECT DISTINCT to_char(r.slip_date, 'YYYYMM') FROM unnest(p_rows) r WHERE r.fund);
-  FOREACH v_month IN ARRAY v_months LOOP
-    INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
-    SELECT acct_code, v_month, item_desc1, max(item_desc1nm), item_desc2, 0, sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
+  WITH moved AS (
+    INSERT INTO vb080ms AS v (acct_code, slip_date, item_cd1, item_desc1, item_desc1nm, item_cd2, item_desc2,
+                              item_desc2nm, item_cd3, item_desc3, item_desc3nm, dr_amt, cr_amt, u_date)
+    SELECT acct_code, slip_date, item_cd1, item_desc1, max(item_desc1nm), item_cd2, item_desc2, max(item_desc2nm),
+           item_cd3, item_desc3, max(item_desc3nm), sum(dr_amt), sum(cr_amt), LOCALTIMESTAMP(0)
       FROM unnest(p_rows)
-     WHERE fund AND to_char(slip_date, 'YYYYMM') = v_month
-     GROUP BY acct_code, item_desc1, item_desc2
-    ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE
+     GROUP BY acct_code, slip_date, item_cd1, item_desc1, item_cd2, item_desc2, item_cd3, item_desc3
+    ON CONFLICT ON CONSTRAINT vb080ms_uk DO UPDATE
        SET dr_amt = v.dr_amt + EXCLUDED.dr_amt, cr_amt = v.cr_amt + EXCLUDED.cr_amt,
-           item_desc1nm = coalesce(EXCLUDED.item_desc1nm, v.item_desc1nm), u_date = EXCLUDED.u_date;
-    FOR v_later IN SELECT pk_v_ledger.later_terms(pk_v_ledger.term_of_month(v_month)) LOOP
-      INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt, u_date)
-      SELECT acct_code, pk_v_ledger.first_month(v_later), item_desc1, max(item_desc1nm), item_desc2,
-             sum(dr_amt - cr_amt), 0, 0, LOCALTIMESTAMP(0)
+           item_desc1nm = coalesce(EXCLUDED.item_desc1nm, v.item_desc1nm),
+           item_desc2nm = coalesce(EXCLUDED.item_desc2nm, v.item_desc2nm),
+           item_desc3nm = coalesce(EXCLUDED.item_desc3nm, v.item_desc3nm),
+           u_date = EXCLUDED.u_date
+    RETURNING v.ctid, v.dr_amt, v.cr_amt)
+  SELECT array_agg(ctid) INTO v_empty FROM moved WHERE dr_amt = 0 AND cr_amt = 0;
+  IF v_empty IS NOT NULL THEN
+    DELETE FROM vb080ms WHERE ctid = ANY (v_empty);
+  END IF;
+
+  v_empty := NULL;
+  FOR v_month IN SELECT DISTINCT to_char(r.slip_date, 'YYYYMM') FROM unnest(p_rows) r WHERE r.fund LOOP
+    WITH moved AS (
+      INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt,
+                                u_date)
+      SELECT acct_code, v_month, item_desc1, max(item_desc1nm), item_desc2, 0, sum(dr_amt), sum(cr_amt),
+             LOCALTIMESTAMP(0)
         FROM unnest(p_rows)
        WHERE fund AND to_char(slip_date, 'YYYYMM') = v_month
        GROUP BY acct_code, item_desc1, item_desc2
       ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE
-         SET bf_amt = v.bf_amt + EXCLUDED.bf_amt,
-             item_desc1nm = coalesce(v.item_desc1nm, EXCLUDED.item_desc1nm), u_date = EXCLUDED.u_date;
-      v_months := v_months || pk_v_ledger.first_month(v_later);
+         SET dr_amt = v.dr_amt + EXCLUDED.dr_amt, cr_amt = v.cr_amt + EXCLUDED.cr_amt,
+             item_desc1nm = coalesce(EXCLUDED.item_desc1nm, v.item_desc1nm), u_date = EXCLUDED.u_date
+      RETURNING v.ctid, v.bf_amt, v.dr_amt, v.cr_amt)
+    SELECT array_agg(ctid) INTO v_more FROM moved WHERE bf_amt = 0 AND dr_amt = 0 AND cr_amt = 0;
+    v_empty := v_empty || v_more;
+    FOR v_later IN SELECT pk_v_ledger.later_terms(pk_v_ledger.term_of_month(v_month)) LOOP
+      WITH moved AS (
+        INSERT INTO vb085ms AS v (acct_code, slip_ym, item_desc1, item_desc1nm, item_desc2, bf_amt, dr_amt, cr_amt,
+                                  u_date)
+        SELECT acct_code, pk_v_ledger.first_month(v_later), item_desc1, max(item_desc1nm), item_desc2,
+               sum(dr_amt - cr_amt), 0, 0, LOCALTIMESTAMP(0)
+          FROM unnest(p_rows)
+         WHERE fund AND to_char(slip_date, 'YYYYMM') = v_month
+         GROUP BY acct_code, item_desc1, item_desc2
+        ON CONFLICT ON CONSTRAINT vb085ms_uk DO UPDATE
+           SET bf_amt = v.bf_amt + EXCLUDED.bf_amt,
+               item_desc1nm = coalesce(v.item_desc1nm, EXCLUDED.item_desc1nm), u_date = EXCLUDED.u_date
+        RETURNING v.ctid, v.bf_amt, v.dr_amt, v.cr_amt)
+      SELECT array_agg(ctid) INTO v_more FROM moved WHERE bf_amt = 0 AND dr_amt = 0 AND cr_amt = 0;
+      v_empty := v_empty || v_more;
     END LOOP;
   END LOOP;
-  DELETE FROM vb085ms v
-   WHERE v.acct_code = ANY (ARRAY(SELECT DISTINCT r.acct_code FROM unnest(p_rows) r WHERE r.fund))
-     AND v.slip_ym = ANY (v_months) AND v.bf_amt = 0 AND v.dr_amt = 0 AND v.cr_amt = 0;
+  IF v_empty IS NOT NULL THEN
+    DELETE FROM vb085ms WHERE ctid = ANY (v_empty);
+  END IF;
 END
 $$;
 
@@ -363,21 +382,25 @@ $$;
 CREATE OR REPLACE FUNCTION pk_v_post.move_days(p_rows pk_v_post.day_move[]) RETURNS VOID
 LANGUAGE plpgsql VOLATILE AS
 $$
+DECLARE
+  v_empty TID[];
 BEGIN
   IF coalesce(cardinality(p_rows), 0) = 0 THEN
     RETURN;
   END IF;
-  INSERT INTO vc030pr AS v (sum_date, acct_code, damt, camt, cash_damt, cash_camt)
-  SELECT sum_date, acct_code, sum(damt), sum(camt), sum(cash_damt), sum(cash_camt)
-    FROM unnest(p_rows)
-   GROUP BY sum_date, acct_code
-  ON CONFLICT (sum_date, acct_code) DO UPDATE
-     SET damt = v.damt + EXCLUDED.damt, camt = v.camt + EXCLUDED.camt,
-         cash_damt = v.cash_damt + EXCLUDED.cash_damt, cash_camt = v.cash_camt + EXCLUDED.cash_camt;
-  DELETE FROM vc030pr v
-   WHERE v.sum_date = ANY (ARRAY(SELECT DISTINCT sum_date FROM unnest(p_rows)))
-     AND v.acct_code = ANY (ARRAY(SELECT DISTINCT acct_code FROM unnest(p_rows)))
-     AND v.damt = 0 AND v.camt = 0 AND v.cash_damt = 0 AND v.cash_camt = 0;
+  WITH moved AS (
+    INSERT INTO vc030pr AS v (sum_date, acct_code, damt, camt, cash_damt, cash_camt)
+    SELECT sum_date, acct_code, sum(damt), sum(camt), sum(cash_damt), sum(cash_camt)
+      FROM unnest(p_rows)
+     GROUP BY sum_date, acct_code
+    ON CONFLICT (sum_date, acct_code) DO UPDATE
+       SET damt = v.damt + EXCLUDED.damt, camt = v.camt + EXCLUDED.camt,
+           cash_damt = v.cash_damt + EXCLUDED.cash_damt, cash_camt = v.cash_camt + EXCLUDED.cash_camt
+    RETURNING v.ctid, v.damt, v.camt, v.cash_damt, v.cash_camt)
+  SELECT array_agg(ctid) INTO v_empty FROM moved WHERE damt = 0 AND camt = 0 AND cash_damt = 0 AND cash_camt = 0;
+  IF v_empty IS NOT NULL THEN
+    DELETE FROM vc030pr WHERE ctid = ANY (v_empty);
+  END IF;
 END
 $$;
 

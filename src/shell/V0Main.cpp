@@ -16,6 +16,17 @@
 #include "screens/daily/VCI095.h"
 #include "screens/daily/VCI100.h"
 #include "screens/daily/VCI120.h"
+#include "screens/funds/VGI005.h"
+#include "screens/funds/VGI010.h"
+#include "screens/funds/VGI020.h"
+#include "screens/funds/VGI030.h"
+#include "screens/funds/VGI040.h"
+#include "screens/funds/VGI055.h"
+#include "screens/funds/VGI070.h"
+#include "screens/funds/VGI080.h"
+#include "screens/funds/VGI090.h"
+#include "screens/funds/VGI095.h"
+#include "screens/funds/VGI110.h"
 #include "screens/ledgers/VCI040.h"
 #include "screens/ledgers/VCI060.h"
 #include "screens/ledgers/VCI070.h"
@@ -89,8 +100,8 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VEI010", {}}, {"VEI020", {}}, {"VEI025", {}}, {"VEI030", {}}, {"VEI040", {}}, {"VEI050", {}},
         {"VFI010", makeScreen<TfrmVFI010>()}, {"VFI015", makeScreen<TfrmVFI015>()}, {"VFI020", makeScreen<TfrmVFI020>()}, {"VFI030", makeScreen<TfrmVFI030>()}, {"VFI050", makeScreen<TfrmVFI050>()}, {"VFI055", makeScreen<TfrmVFI055>()},
         {"VFI060", makeScreen<TfrmVFI060>()}, {"VFI063", makeScreen<TfrmVFI063>()}, {"VFI065", makeScreen<TfrmVFI065>()}, {"VFI100", makeScreen<TfrmVFI100>()}, {"VFI110", makeScreen<TfrmVFI110>()}, {"VFI120", makeScreen<TfrmVFI120>()},
-        {"VGI005", {}}, {"VGI010", {}}, {"VGI020", {}}, {"VGI030", {}}, {"VGI040", {}}, {"VGI055", {}},
-        {"VGI070", {}}, {"VGI080", {}}, {"VGI090", {}}, {"VGI095", {}}, {"VGI110", {}},
+        {"VGI005", makeScreen<TfrmVGI005>()}, {"VGI010", makeScreen<TfrmVGI010>()}, {"VGI020", makeScreen<TfrmVGI020>()}, {"VGI030", makeScreen<TfrmVGI030>()}, {"VGI040", makeScreen<TfrmVGI040>()}, {"VGI055", makeScreen<TfrmVGI055>()},
+        {"VGI070", makeScreen<TfrmVGI070>()}, {"VGI080", makeScreen<TfrmVGI080>()}, {"VGI090", makeScreen<TfrmVGI090>()}, {"VGI095", makeScreen<TfrmVGI095>()}, {"VGI110", makeScreen<TfrmVGI110>()},
         {"VHI010", makeScreen<TfrmVHI010>()}, {"VHI020", makeScreen<TfrmVHI020>()}, {"VHI030", makeScreen<TfrmVHI030>()},
         {"VHI040", makeScreen<TfrmVHI040>()},
         {"VMI005", {}}, {"VMI010", {}}, {"VMI011", {}}, {"VMI012", {}}, {"VMI025", {}}, {"VMI035", {}},

@@ -1,6 +1,7 @@
 #include "support/Books.h"
 #include "common/ProcCall.h"
 #include "common/Transaction.h"
+#include "support/TestDb.h"
 
 namespace Books {
 
@@ -40,6 +41,12 @@ QString journalize(const QString& flag, const QString& slipNo, const QString& da
 QString committed(const QString& function, const QVariantList& params)
 {
     return inTransaction([&] { return CallProcText(function, params); });
+}
+
+void pauseSlipHistory(bool paused)
+{
+    for (const char* table : {"vb010ms", "vb011ms", "vb011dt"})
+        TestDb::ownerExec(QStringLiteral("SELECT audit.pause(:P0, :P1)"), {QLatin1String(table), paused});
 }
 
 }  // namespace Books

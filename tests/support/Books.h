@@ -13,5 +13,8 @@ inline const QString kFinance = QStringLiteral("2003");  // 박재무: finance a
 QString journalize(const QString& flag, const QString& slipNo, const QString& day, const QString& emp = kFinance);
 // A procedure answering 'T…' or 'E…'.
 QString committed(const QString& function, const QVariantList& params);
+// Switches the history of the slip tables off (bulk-written generated books
+// are nobody's changes) and on again.
+void pauseSlipHistory(bool paused);
 
 }  // namespace Books
