@@ -175,4 +175,16 @@ BEGIN
 END
 $$;
 
+-- Notes: a form is issued and given back by the confirmation of its slip
+-- only; the engine calls the function that does it, the client may not.
+DO $$
+DECLARE
+  app_user TEXT := (SELECT value FROM grant_target WHERE name = 'app_user');
+BEGIN
+  IF to_regprocedure('pk_v_note.post_forms(text, text)') IS NOT NULL THEN
+    EXECUTE format('REVOKE EXECUTE ON FUNCTION pk_v_note.post_forms(TEXT, TEXT) FROM %I', app_user);
+  END IF;
+END
+$$;
+
 DROP TABLE grant_target;

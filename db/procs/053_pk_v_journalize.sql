@@ -139,6 +139,7 @@ BEGIN
     UPDATE vb011ms SET conf_date = NULL WHERE slip_no = v_no;
     UPDATE vb011dt SET conf_date = NULL WHERE slip_no = v_no;
   END IF;
+  PERFORM pk_v_note.post_forms(v_no, v_flag);
   PERFORM pk_v_post.leave_engine();
   RETURN 'T';
 END

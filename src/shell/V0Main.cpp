@@ -1,4 +1,12 @@
 #include "shell/V0Main.h"
+#include "screens/assets/VMI005.h"
+#include "screens/assets/VMI010.h"
+#include "screens/assets/VMI011.h"
+#include "screens/assets/VMI012.h"
+#include "screens/assets/VMI025.h"
+#include "screens/assets/VMI035.h"
+#include "screens/assets/VMI050.h"
+#include "screens/assets/VMI060.h"
 #include "screens/closing/VKI010.h"
 #include "screens/closing/VKI020.h"
 #include "screens/closing/VKI025.h"
@@ -45,6 +53,18 @@
 #include "screens/master/VAI070.h"
 #include "screens/master/VAI080.h"
 #include "screens/master/VAS005.h"
+#include "screens/notes/VFI010.h"
+#include "screens/notes/VFI015.h"
+#include "screens/notes/VFI020.h"
+#include "screens/notes/VFI030.h"
+#include "screens/notes/VFI050.h"
+#include "screens/notes/VFI055.h"
+#include "screens/notes/VFI060.h"
+#include "screens/notes/VFI063.h"
+#include "screens/notes/VFI065.h"
+#include "screens/notes/VFI100.h"
+#include "screens/notes/VFI110.h"
+#include "screens/notes/VFI120.h"
 #include "screens/slips/VBI010.h"
 #include "screens/slips/VBI020.h"
 #include "screens/slips/VBI030.h"
@@ -57,14 +77,6 @@
 #include "screens/statements/VDI010.h"
 #include "screens/statements/VDI020.h"
 #include "screens/statements/VDI030.h"
-#include "screens/assets/VMI005.h"
-#include "screens/assets/VMI010.h"
-#include "screens/assets/VMI011.h"
-#include "screens/assets/VMI012.h"
-#include "screens/assets/VMI025.h"
-#include "screens/assets/VMI035.h"
-#include "screens/assets/VMI050.h"
-#include "screens/assets/VMI060.h"
 #include "screens/tax/VEI010.h"
 #include "screens/tax/VEI020.h"
 #include "screens/tax/VEI025.h"
@@ -100,8 +112,8 @@ const QList<TfrmV0Main::DispatchEntry>& TfrmV0Main::dispatchTable()
         {"VCI100", makeScreen<TfrmVCI100>()}, {"VCI110", makeScreen<TfrmVCI110>()}, {"VCI120", makeScreen<TfrmVCI120>()}, {"VCS130", makeScreen<TfrmVCS130>()}, {"VCS040", makeScreen<TfrmVCS040>()},
         {"VDI010", makeScreen<TfrmVDI010>()}, {"VDI020", makeScreen<TfrmVDI020>()}, {"VDI030", makeScreen<TfrmVDI030>()},
         {"VEI010", makeScreen<TfrmVEI010>()}, {"VEI020", makeScreen<TfrmVEI020>()}, {"VEI025", makeScreen<TfrmVEI025>()}, {"VEI030", makeScreen<TfrmVEI030>()}, {"VEI040", makeScreen<TfrmVEI040>()}, {"VEI050", makeScreen<TfrmVEI050>()},
-        {"VFI010", {}}, {"VFI015", {}}, {"VFI020", {}}, {"VFI030", {}}, {"VFI050", {}}, {"VFI055", {}},
-        {"VFI060", {}}, {"VFI063", {}}, {"VFI065", {}}, {"VFI100", {}}, {"VFI110", {}}, {"VFI120", {}},
+        {"VFI010", makeScreen<TfrmVFI010>()}, {"VFI015", makeScreen<TfrmVFI015>()}, {"VFI020", makeScreen<TfrmVFI020>()}, {"VFI030", makeScreen<TfrmVFI030>()}, {"VFI050", makeScreen<TfrmVFI050>()}, {"VFI055", makeScreen<TfrmVFI055>()},
+        {"VFI060", makeScreen<TfrmVFI060>()}, {"VFI063", makeScreen<TfrmVFI063>()}, {"VFI065", makeScreen<TfrmVFI065>()}, {"VFI100", makeScreen<TfrmVFI100>()}, {"VFI110", makeScreen<TfrmVFI110>()}, {"VFI120", makeScreen<TfrmVFI120>()},
         {"VGI005", makeScreen<TfrmVGI005>()}, {"VGI010", makeScreen<TfrmVGI010>()}, {"VGI020", makeScreen<TfrmVGI020>()}, {"VGI030", makeScreen<TfrmVGI030>()}, {"VGI040", makeScreen<TfrmVGI040>()}, {"VGI055", makeScreen<TfrmVGI055>()},
         {"VGI070", makeScreen<TfrmVGI070>()}, {"VGI080", makeScreen<TfrmVGI080>()}, {"VGI090", makeScreen<TfrmVGI090>()}, {"VGI095", makeScreen<TfrmVGI095>()}, {"VGI110", makeScreen<TfrmVGI110>()},
         {"VHI010", makeScreen<TfrmVHI010>()}, {"VHI020", makeScreen<TfrmVHI020>()}, {"VHI030", makeScreen<TfrmVHI030>()},
