@@ -15,7 +15,7 @@ INSERT INTO va030ms (mg_code, mg_name, mg_type, p_mg_code, bal_yn, con_code, u_i
    AND DETAIL LIKE :bill_type
  ORDER BY DETAIL', '127.0.0.1', '1001'),
   ('112', '사업장', '2', NULL, 'N',
-'SELECT COMPANY, PLACE_NAME, REG_NO
+'SELECT COMPANY, PLACE_NAME
   FROM VE030MS
  WHERE COMPANY LIKE :company
  ORDER BY PLACE_ORD', '127.0.0.1', '1001');
