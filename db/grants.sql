@@ -187,4 +187,15 @@ BEGIN
 END
 $$;
 
+-- The business-place item lists the places: the lookup role reads them.
+DO $$
+DECLARE
+  lookup_role TEXT := (SELECT value FROM grant_target WHERE name = 'lookup_role');
+BEGIN
+  IF to_regclass('public.ve030ms') IS NOT NULL THEN
+    EXECUTE format('GRANT SELECT ON public.ve030ms TO %I', lookup_role);
+  END IF;
+END
+$$;
+
 DROP TABLE grant_target;

@@ -107,17 +107,19 @@ CREATE OR REPLACE VIEW pk_v_post.balance_lines AS
        WHERE i.slip_no = l.slip_no AND i.slip_seq_no = l.slip_seq_no) v ON true;
 
 -- Tax-invoice records: a line carrying a supply amount (item 110) is a tax
--- invoice; a debit line is a purchase invoice (kind '2'), a credit line a
--- sales invoice (kind '6'); the counterpart is the customer of item 154 (or
--- 101), the invoice date item 124, the tax the line's amount. Head-office
--- departments (codes beginning with 1) are business place '2', the others '1'.
+-- invoice of the kind of item 111, or without it a purchase invoice (kind
+-- '2') on a debit line and a sales invoice (kind '6') on a credit line; the
+-- counterpart is the customer of item 154 (or 101), the invoice date item
+-- 124, the tax the line's amount, none for the kinds without tax (1, 3, 5),
+-- whose line is the expense or revenue line itself. The business place is
+-- item 112, or without it '2' for head-office departments (codes beginning
+-- with 1) and '1' for the others.
 CREATE OR REPLACE VIEW pk_v_post.tax_rows AS
   SELECT l.slip_no, l.slip_seq_no, it.conf_date,
          coalesce(c.c_num, left(it.cnum_text, 12))::VARCHAR(12) AS c_num, c.c_name, c.boss_name, c.c_type, c.c_item,
-         1 AS volume, it.supply AS sup_price, l.d_amount + l.c_amount AS tax,
-         it.supply + l.d_amount + l.c_amount AS total_price,
-         (CASE WHEN l.d_amount <> 0 THEN '2' ELSE '6' END)::VARCHAR(2) AS bill_type,
-         (CASE WHEN h.dept_code LIKE '1%' THEN '2' ELSE '1' END)::VARCHAR(4) AS company,
+         1 AS volume, it.supply AS sup_price, x.tax, it.supply + x.tax AS total_price,
+         coalesce(it.kind, CASE WHEN l.d_amount <> 0 THEN '2' ELSE '6' END)::VARCHAR(2) AS bill_type,
+         coalesce(it.place, CASE WHEN h.dept_code LIKE '1%' THEN '2' ELSE '1' END)::VARCHAR(4) AS company,
          left(it.deal_date, 10)::VARCHAR(10) AS deal_date, pk_v_slip_01.to_day(it.deal_date) AS tax_date,
          l.ref_data AS summary, LOCALTIMESTAMP(0) AS u_date, h.u_ip, h.conf_emp_no AS u_emp_no
     FROM (SELECT i.slip_no, i.slip_seq_no, i.conf_date,
@@ -127,12 +129,15 @@ CREATE OR REPLACE VIEW pk_v_post.tax_rows AS
                           max(i.mg_detail) FILTER (WHERE i.mg_code = '101')) AS cust,
                  coalesce(max(i.mg_detail_name) FILTER (WHERE i.mg_code = '154'),
                           max(i.mg_detail) FILTER (WHERE i.mg_code = '102')) AS cnum_text,
-                 max(i.mg_detail) FILTER (WHERE i.mg_code = '124') AS deal_date
+                 max(i.mg_detail) FILTER (WHERE i.mg_code = '124') AS deal_date,
+                 nullif(btrim(max(i.mg_detail) FILTER (WHERE i.mg_code = '111')), '') AS kind,
+                 nullif(btrim(max(i.mg_detail) FILTER (WHERE i.mg_code = '112')), '') AS place
             FROM vb011dt i
            GROUP BY i.slip_no, i.slip_seq_no, i.conf_date
           HAVING count(*) FILTER (WHERE i.mg_code = '110') > 0) it
     JOIN vb011ms l ON l.slip_no = it.slip_no AND l.slip_seq_no = it.slip_seq_no
     JOIN vb010ms h ON h.slip_no = l.slip_no
+    CROSS JOIN LATERAL (SELECT CASE WHEN it.kind IN ('1', '3', '5') THEN 0 ELSE l.d_amount + l.c_amount END AS tax) x
     LEFT JOIN va050ms c ON c.c_code = it.cust;
 
 ---------------------------------------------------------------------------
@@ -707,13 +712,13 @@ $$
    WHERE (a.damt, a.camt, a.cash_damt, a.cash_camt) IS DISTINCT FROM (b.damt, b.camt, b.cash_damt, b.cash_camt)
   UNION ALL
   SELECT 'VB040MS', concat_ws('/', coalesce(a.slip_no, b.slip_no), coalesce(a.slip_seq_no, b.slip_seq_no)),
-         concat_ws(',', a.conf_date, a.c_num, a.sup_price, a.tax, a.bill_type),
-         concat_ws(',', b.conf_date, b.c_num, b.sup_price, b.tax, b.bill_type)
+         concat_ws(',', a.conf_date, a.c_num, a.sup_price, a.tax, a.bill_type, a.company),
+         concat_ws(',', b.conf_date, b.c_num, b.sup_price, b.tax, b.bill_type, b.company)
     FROM vb040ms a
     FULL JOIN (SELECT * FROM pk_v_post.tax_rows WHERE conf_date IS NOT NULL) b
       ON a.slip_no = b.slip_no AND a.slip_seq_no = b.slip_seq_no
-   WHERE (a.conf_date, a.c_num, a.sup_price, a.tax, a.bill_type)
-         IS DISTINCT FROM (b.conf_date, b.c_num, b.sup_price, b.tax, b.bill_type)
+   WHERE (a.conf_date, a.c_num, a.sup_price, a.tax, a.bill_type, a.company)
+         IS DISTINCT FROM (b.conf_date, b.c_num, b.sup_price, b.tax, b.bill_type, b.company)
   UNION ALL
   SELECT 'VB072MS', concat_ws('/', coalesce(a.sum_month, b.sum_month), coalesce(a.div_code, b.div_code),
                                coalesce(a.acct_code, b.acct_code)),

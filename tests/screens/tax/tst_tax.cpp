@@ -150,6 +150,7 @@ private slots:
 
     // books and summaries
     void confirmedSlipReachesTheBook();
+    void invoiceKindAndPlaceItemsShapeTheRows();
     void summaryTabCountsANumberOnce();
     void summaryTablesCountKnownCustomers();
     void officialFormRowCounts_data();
@@ -719,6 +720,87 @@ void TestTax::confirmedSlipReachesTheBook()
     s.click("bbtCancel");
     s.click("bbtSearch");
     QCOMPARE(s.tabResult(1)->findRow(QStringLiteral("SLIP_NO"), {slip + QStringLiteral("-2")}), -1);
+}
+
+// The rows of one slip as the books hold them: line, kind, place, supply, tax, total.
+QStringList taxRowsOf(const QString& slip)
+{
+    QStringList out;
+    QSqlQuery q = Db::run(QStringLiteral("SELECT slip_seq_no || ' ' || bill_type || ' ' || company || ' ' || sup_price || ' ' "
+                                         "|| tax || ' ' || total_price || ' ' || coalesce(c_num, '-') FROM vb040ms "
+                                         "WHERE slip_no = :P0 ORDER BY slip_seq_no"),
+                          {slip});
+    while (q.next())
+        out << q.value(0).toString();
+    return out;
+}
+
+void TestTax::invoiceKindAndPlaceItemsShapeTheRows()
+{
+    // one slip of the head office: a tax-free rent of 은빛마루 on the revenue
+    // line itself (kind 5, place 3), a sale and a card purchase whose VAT
+    // lines name no kind and no place
+    const QString slip = QStringLiteral("K2799002");
+    const QString day = QStringLiteral("2027-02-15");
+    TestDb::ownerExec(QStringLiteral(
+        "INSERT INTO vb010ms (slip_no, dept_code, slip_date, acc_date, total_d_amt, total_c_amt, cr_emp_no, session_id, "
+        "slip_kind, u_emp_no) VALUES (:P0, '1121', CAST(:P1 AS DATE), CAST(:P1 AS DATE), 2260000, 2260000, '2001', 28, 'K', "
+        "'2001')"),
+                      {slip, day});
+    const struct {
+        const char* acct;
+        qint64 d;
+        qint64 c;
+        QList<std::pair<const char*, const char*>> items;
+    } lines[] = {
+        {"1110120", 1600000, 0, {{"103", "0300000005"}, {"104", "351-0987-6543-21"}}},
+        {"9110310", 0, 500000,
+         {{"141", "1121"}, {"154", "0100000024"}, {"110", "500,000"}, {"124", "2027-02-15"}, {"111", "5"}, {"112", "3"}}},
+        {"5110110", 0, 1000000, {{"118", "2111"}}},
+        {"2110530", 0, 100000, {{"154", "0100000016"}, {"110", "1,000,000"}, {"124", "2027-02-15"}}},
+        {"7130210", 600000, 0, {{"118", "2112"}, {"501", "02"}}},
+        {"1111220", 60000, 0, {{"154", "0100000014"}, {"110", "600,000"}, {"124", "2027-02-15"}}},
+        {"2110330", 0, 660000, {{"105", "0400000031"}}},
+    };
+    int seq = 0;
+    for (const auto& l : lines) {
+        TestDb::ownerExec(QStringLiteral("INSERT INTO vb011ms (slip_no, slip_seq_no, acct_code, ref_data, d_amount, c_amount) "
+                                         "VALUES (:P0, :P1, :P2, '은빛마루 2월 임대료 외', :P3, :P4)"),
+                          {slip, seq, QLatin1String(l.acct), l.d, l.c});
+        int lineup = 0;
+        for (const auto& [code, detail] : l.items)
+            TestDb::ownerExec(QStringLiteral("INSERT INTO vb011dt (slip_no, slip_seq_no, lineup_no, mg_code, mg_detail, "
+                                             "acct_code, d_amount, c_amount) VALUES (:P0, :P1, :P2, :P3, :P4, :P5, :P6, :P7)"),
+                              {slip, seq, ++lineup, QLatin1String(code), QLatin1String(detail), QLatin1String(l.acct), l.d,
+                               l.c});
+        ++seq;
+    }
+    QVERIFY(taxRowsOf(slip).isEmpty());
+    const QString answer = Books::journalize(QStringLiteral("1"), slip, day);
+    QVERIFY2(answer.startsWith(QLatin1Char('T')), qPrintable(answer));
+
+    // kind 5 carries no tax and its supply is the item's; the VAT lines keep
+    // their kinds by side and their place by the head-office department
+    const QStringList posted = taxRowsOf(slip);
+    QCOMPARE(posted, (QStringList{QStringLiteral("1 5 3 500000 0 500000 175-81-73937"),
+                                  QStringLiteral("3 6 2 1000000 100000 1100000 454-81-93189"),
+                                  QStringLiteral("5 2 2 600000 60000 660000 749-81-84986")}));
+
+    // the rebuild derives the same rows from the lines (the check compares
+    // the two; the fixture's rows of this binary have no lines behind them)
+    const QString differing = QStringLiteral("SELECT count(*) FROM pk_v_post.check_books() "
+                                             "WHERE table_name <> 'VB040MS' OR row_key LIKE :P0 || '/%'");
+    QCOMPARE(number(differing, {slip}), 0);
+    QCOMPARE(number(QStringLiteral("SELECT count(*) FROM pk_v_post.tax_rows WHERE slip_no = :P0 AND bill_type = '5' "
+                                   "AND company = '3' AND tax = 0 AND sup_price = 500000"),
+                    {slip}),
+             1);
+
+    // cancelling takes every row of the slip out
+    const QString cancelled = Books::journalize(QStringLiteral("2"), slip, day);
+    QVERIFY2(cancelled.startsWith(QLatin1Char('T')), qPrintable(cancelled));
+    QVERIFY(taxRowsOf(slip).isEmpty());
+    QCOMPARE(number(differing, {slip}), 0);
 }
 
 void TestTax::summaryTabCountsANumberOnce()
