@@ -17,6 +17,7 @@
 #include "screens/assets/VMI035.h"
 #include "screens/assets/VMI050.h"
 #include "screens/assets/VMI060.h"
+#include "support/ScreenProbe.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -39,33 +40,14 @@
 
 namespace {
 
+// Shown at the size the users have: 1024 wide, the height a taskbar leaves.
 template <typename Base>
-class Probe : public Base {
+class Probe : public ScreenProbe<Base> {
 public:
-    template <typename T = QLineEdit>
-    T* get(const QString& name) const
-    {
-        T* w = this->template findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    QLineEdit* edit(const QString& name) const { return get<QLineEdit>(name); }
-    void click(const QString& name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
-    void type(const QString& name, const QString& text) { edit(name)->setText(text); }
-    // Leaves a field the way the user does: the focus moves on.
-    void leave(const QString& name, const QString& next)
-    {
-        edit(name)->setFocus();
-        get<QWidget>(next)->setFocus();
-    }
     void showActive()
     {
         this->resize(1024, 700);
-        this->show();
-        QVERIFY(QTest::qWaitForWindowExposed(this));
-        this->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(this));
+        ScreenProbe<Base>::showActive();
     }
 };
 

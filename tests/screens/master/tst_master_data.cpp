@@ -25,6 +25,7 @@
 #include "screens/master/VAS005.h"
 #include "shell/ErrorDlg.h"
 #include "support/PdfTools.h"
+#include "support/ScreenProbe.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDb.h"
 #include "support/TestMain.h"
@@ -46,37 +47,8 @@ namespace {
 
 const QString kReferenced = QStringLiteral("자료를 수정하거나 삭제할 수 없습니다.\n이 자료를 참조하고 있는 자료가 있습니다.");
 
-// A screen under test: its controls by name and the user's moves.
 template <typename Base>
-class Probe : public Base {
-public:
-    template <typename T = QLineEdit>
-    T* get(const QString& name) const
-    {
-        T* w = this->template findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    QLineEdit* edit(const QString& name) const { return get<QLineEdit>(name); }
-    // Clicked as the user does, so that a failure reaches the error dialog
-    // through the event loop.
-    void click(const QString& name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
-    void type(const QString& name, const QString& text) { edit(name)->setText(text); }
-    // Leaves a field the way the user does: the focus moves on.
-    void leave(const QString& name, const QString& next)
-    {
-        edit(name)->setFocus();
-        get<QWidget>(next)->setFocus();
-    }
-    void showActive()
-    {
-        this->show();
-        QVERIFY(QTest::qWaitForWindowExposed(this));
-        this->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(this));
-    }
-};
+using Probe = ScreenProbe<Base>;
 
 QVariant dbValue(const QString& sql, const QVariantList& params = {})
 {
