@@ -24,7 +24,7 @@ INSERT INTO vm013ms (acct_sbj_cd, depr_acct, cost_exp_acct, admin_exp_acct, u_ip
   ('1330700', '1330795', '7120640', '7520720', '127.0.0.1', '1001');
 
 -- code, class, type, item, acquired, kind, account, supplier, name, quantity,
--- unit price, specification, cost department, life, method, rate
+-- unit price, size, cost department, life, method, rate
 CREATE TEMP TABLE demo_assets ON COMMIT DROP AS
 SELECT * FROM (VALUES
   ('10000001', '10', '1001', 'A01', DATE '2006-03-15', '1', '1330100', NULL,         '설악리조트 부지',             1, 18500000000, '대지 152,300㎡',          '2110', NULL::NUMERIC, '1', NULL::NUMERIC, 'N'),
