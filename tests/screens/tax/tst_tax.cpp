@@ -157,6 +157,7 @@ private slots:
     void officialFormRowCounts();
     void reconciliationKeepsUnknownCustomers();
     void registerListOpensTheInvoice();
+    void bookAndFilingFileAgree();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -1030,3 +1031,49 @@ void TestTax::registerListOpensTheInvoice()
 
 TV_TEST_MAIN(TestTax)
 #include "tst_tax.moc"
+
+// The sales book's summary tab and the filing file's sales totals over one
+// quarter and place both equal a plain sum of the tax-invoice rows.
+void TestTax::bookAndFilingFileAgree()
+{
+    // the file leaves out the anonymous number 888-88-88888, the book does not
+    const auto sums = [](const QString& kinds, bool named) {
+        const QString where = QStringLiteral(
+            " FROM vb040ms WHERE conf_date BETWEEN '2027-01-01' AND '2027-03-31' AND company = '2' "
+            "AND (NOT :P1 OR c_num <> '888-88-88888') AND bill_type = ANY (string_to_array(:P0, ','))");
+        return std::pair{number(QStringLiteral("SELECT coalesce(sum(sup_price), 0)") + where, {kinds, named}),
+                         number(QStringLiteral("SELECT coalesce(sum(tax), 0)") + where, {kinds, named})};
+    };
+
+    Screen<TfrmVEI010> book;
+    book.get<QDateEdit>("dtpFsDate")->setDate(QDate(2027, 1, 1));
+    book.get<QDateEdit>("dtpEsDate")->setDate(QDate(2027, 3, 31));
+    book.get<QRadioButton>("rbSales")->setChecked(true);
+    book.get<QRadioButton>("rbPlace2")->setChecked(true);
+    const int summary = 5;
+    book.setActiveTab(summary);
+    book.click("bbtSearch");
+    RecordSet* rows = book.tabResult(summary);
+    qint64 supply = 0, tax = 0;
+    for (int r = 0; r < rows->recordCount(); ++r) {
+        supply += rows->value(r, QStringLiteral("SUP_PRICE")).toLongLong();
+        tax += rows->value(r, QStringLiteral("TAX")).toLongLong();
+    }
+    QVERIFY(supply > 0);
+    QCOMPARE((std::pair{supply, tax}), sums(QStringLiteral("6,8,66"), false));
+
+    Screen<TfrmVEI030> filing;
+    setFilingScreen(filing, "rbPlace2");
+    const Filing::Encoded file = filing.encode(Filing::Both);
+    QVERIFY2(file.ok(), qPrintable(file.error));
+    QByteArray totals;
+    for (const QByteArray& record : file.bytes.split('\n')) {
+        if (record.startsWith('3'))
+            totals = record;
+    }
+    QVERIFY(!totals.isEmpty());
+    // the sales totals record (kind 6 and the resident-number sales of kind 7): type, registration
+    // number, customers, sheets, supply (15), tax (14)
+    QCOMPARE((std::pair{totals.mid(25, 15).toLongLong(), totals.mid(40, 14).toLongLong()}),
+             sums(QStringLiteral("6,7"), true));
+}
